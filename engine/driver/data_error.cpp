@@ -1,0 +1,19 @@
+#include "engine/driver/data_error.h"
+
+#include "engine/driver/run_context.h"
+#include "engine/driver/run_stop.h"
+#include "engine/report/fortran_format.h"
+
+namespace veldra::engine {
+
+void data_error(RunContext& ctx, const std::string& message) {
+  fwrite(ctx.report, "(/,/,5X,A)", {message});
+  throw InputErrorStop{message};
+}
+
+void too_much_data(RunContext& ctx) {
+  fwrite(ctx.report, "(/,/,5X,A,/,/)", {kTooMuchData});
+  throw InputErrorStop{kTooMuchData};
+}
+
+}  // namespace veldra::engine

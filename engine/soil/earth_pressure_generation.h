@@ -1,0 +1,27 @@
+// The soil side of the earth pressure: generated distributions (earth-pressure
+// codes 2 and 3) and the lateral pressure of surcharges at a depth.
+#ifndef VELDRA_ENGINE_SOIL_EARTH_PRESSURE_GENERATION_H
+#define VELDRA_ENGINE_SOIL_EARTH_PRESSURE_GENERATION_H
+
+#include "engine/state/problem_state.h"
+
+#include <vector>
+
+namespace veldra::engine {
+
+struct RunContext;
+
+// EPRESS: builds the soil profile of the current problem, prints the wall,
+// surcharge, soil and earth-pressure sections of the report, and returns the
+// pressure points the driver takes (depth X, total P, soil part P2, surcharge part
+// P3, per unit width), each value exactly as its E10.3 text record would carry it.
+// Ends the run by throwing SoilModelStop (stop codes) or InputErrorStop.
+std::vector<PressurePoint> epress(RunContext& ctx);
+
+// SURCHG: the lateral pressure from the surcharge table at a depth below the top of
+// the wall, per unit width. Also left in st.surcharge_pressure.
+double surchg(ProblemState& st, double depth);
+
+}  // namespace veldra::engine
+
+#endif

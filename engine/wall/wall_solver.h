@@ -1,0 +1,34 @@
+// The finite-difference beam-column: the fourth-order difference equation at every
+// station, solved by a forward elimination and a back substitution that are linear
+// in the number of stations and allocate nothing.
+#ifndef VELDRA_ENGINE_WALL_WALL_SOLVER_H
+#define VELDRA_ENGINE_WALL_WALL_SOLVER_H
+
+#include "engine/state/problem_state.h"
+
+namespace veldra::engine {
+
+// Sets the boundary codes of every station from the restraint rows:
+// deflection given → 2 at the station; slope given → 3 at the station above,
+// 5 at the station below, and 4 at the station itself when its deflection is
+// given too. All other stations are free (1).
+void set_boundary_codes(ProblemState& st);
+
+// Solves for W at stations −1 to N+1 with the working load Q2 and stiffness S2,
+// keeping W(N+2) = W(N+3) = 0. Counts into st.nexc the stations 0..N whose |W|
+// exceeds DMAX and into st.nnc those whose W changed by more than TOL.
+void solve_wall(ProblemState& st);
+
+// Slope, moment, shear and net reaction per station for the report and the plot
+// file (st.results, stations 0 to N+1, st.npts = N + 2), after the iteration.
+struct StationResult {
+  double slope = 0.0;
+  double moment = 0.0;
+  double shear = 0.0;
+  double reaction = 0.0;
+};
+void derive_results(ProblemState& st, std::array<StationResult, kStationEntries + 1>& out);
+
+}  // namespace veldra::engine
+
+#endif
