@@ -2,16 +2,42 @@
 //
 // Every record starts on a new line. A record's values are separated by blanks, tabs
 // or commas; a record takes as many values as it needs, continuing on the following
-// lines when a line holds fewer, and whatever remains on the last line it used is
-// ignored. A title record is the first 70 characters of its line.
+// lines when a line holds fewer (so empty lines inside or before a record are
+// passed over), and whatever remains on the last line it used is ignored. A title
+// record is the first 70 characters of its line. A trailing "\r" (CR LF line ends)
+// is not part of a line.
 //
-// Malformed input never crashes the reader: a text where a number is expected, an
-// empty value between two commas, a value that is not finite or the end of the file
-// inside a record throws RecordError, whose message names the line and the item, for
-// example "ERROR STOP -- INVALID NUMBER ON LINE 12, ITEM 3".
+// Values. An integer is a plain decimal with an optional sign ("+7", "-12") within
+// the 32-bit range. A real has an optional sign, digits with an optional point
+// ("5", "5.", ".5", "1.25") and an optional exponent introduced by E, e, D or d
+// ("1E-6", "1.2345679E8", "1.5D3"); it is read as the nearest double. A real too
+// small for a double reads as zero of its sign.
+//
+// Malformed input never crashes the reader and never reads past the end of the
+// file; it throws RecordError, whose message names the line and the item:
+//   "ERROR STOP -- INVALID NUMBER ON LINE 12, ITEM 3"
+//       a text where a number is expected, a real (or an integer beyond 32 bits)
+//       where an integer is expected;
+//   "ERROR STOP -- MISSING VALUE ON LINE 12, ITEM 3"
+//       an empty value: a comma after another comma with only blanks between them
+//       (also across a line end), or a comma before the record's first value. A
+//       single comma at the end of a line is just a separator;
+//   "ERROR STOP -- VALUE NOT FINITE ON LINE 12, ITEM 3"
+//       "nan", "inf", "infinity" (any case) or a real beyond the double range
+//       such as 1e999;
+//   "ERROR STOP -- END OF DATA FILE ON LINE 12, ITEM 3"
+//       the file ends before the record has all its values; the line is the last
+//       line of the file (0 for an empty file), the item the value awaited (1 when
+//       the file ends before the record starts);
+//   "ERROR STOP -- END OF DATA FILE ON LINE 12"
+//       the file ends where a title (or a record of no values) should start; the
+//       error's item is 0.
+// Items are counted within the record, from 1. The line is that of the offending
+// value.
 #ifndef VELDRA_ENGINE_DRIVER_RECORD_READER_H
 #define VELDRA_ENGINE_DRIVER_RECORD_READER_H
 
+#include <cstddef>
 #include <istream>
 #include <stdexcept>
 #include <string>
@@ -24,7 +50,7 @@ class RecordError : public std::runtime_error {
  public:
   RecordError(std::string message, int line, int item)
       : std::runtime_error(std::move(message)), line_(line), item_(item) {}
-  int line() const { return line_; }  // 1-based line of the file
+  int line() const { return line_; }  // 1-based line of the file (0: empty file)
   int item() const { return item_; }  // 1-based value within the record; 0 for a title
 
  private:
@@ -32,17 +58,23 @@ class RecordError : public std::runtime_error {
   int item_;
 };
 
-// One value of a record, as read.
+// Reads records from a stream it does not own; the stream must outlive the reader.
+// Not copyable (it holds a reference to the stream and the current line).
 class RecordReader {
  public:
   explicit RecordReader(std::istream& in);
+  RecordReader(const RecordReader&) = delete;
+  RecordReader& operator=(const RecordReader&) = delete;
 
   // Record kinds. Each call starts at the beginning of the next unread line.
   std::string read_title(int width = 70);            // padded with blanks / cut to width
   int read_int();                                    // a record of one integer
+  std::vector<int> read_ints(int count);             // a record of `count` integers
   std::vector<double> read_reals(int count);         // a record of `count` reals
   // A mixed record: `kinds` holds 'i' for an integer and 'r' for a real, in order;
-  // the values come back as doubles (integers exactly).
+  // the values come back as doubles (integers exactly). Any other letter is a
+  // programming error (std::invalid_argument). A record of no values passes over
+  // one line.
   std::vector<double> read_record(std::string_view kinds);
 
   bool at_end();         // true when no further line can be read
@@ -50,13 +82,17 @@ class RecordReader {
 
  private:
   bool next_line();
-  std::string next_value(int item, bool& ok);
+  void start_record(int values);
+  std::string_view next_value(int item);
+  int parse_int(std::string_view text, int item) const;
+  double parse_real(std::string_view text, int item) const;
+  [[noreturn]] void fail(const char* what, int item) const;
 
   std::istream& in_;
   std::string current_;
   std::size_t pos_ = 0;
   int line_ = 0;
-  bool have_line_ = false;
+  bool after_comma_ = false;  // a comma was seen and no value after it yet
 };
 
 }  // namespace veldra::engine
