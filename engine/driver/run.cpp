@@ -59,9 +59,10 @@ RunStatus run_paths(const RunPaths& paths, std::ostream& console) {
     return file_error("cannot open the data file", data_path, errno);
   }
 
-  OutputFile outputs[3] = {{resolve(paths.report, paths.working_dir)},
-                           {resolve(paths.plot, paths.working_dir)},
-                           {resolve(paths.notes, paths.working_dir)}};
+  OutputFile outputs[3];
+  outputs[0].path = resolve(paths.report, paths.working_dir);
+  outputs[1].path = resolve(paths.plot, paths.working_dir);
+  outputs[2].path = resolve(paths.notes, paths.working_dir);
   const char* what[3] = {"cannot create the report", "cannot create the plot-data file",
                          "cannot create the run-notes file"};
   for (int i = 0; i < 3; ++i) {

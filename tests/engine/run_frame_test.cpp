@@ -198,8 +198,8 @@ TEST(RunFiles, AMissingDataFileIsAFileError) {
 }
 
 TEST(TitlePage, MatchesTheGoldenLayout) {
-  // The tests run with SOURCE_DATE_EPOCH=1700000000: 14 November 2023, 22:13:20 UTC.
-  ASSERT_STREQ(std::getenv("SOURCE_DATE_EPOCH"), "1700000000");
+  // 14 November 2023, 22:13:20 UTC.
+  setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
   TempDir dir;
   write_file(dir / "wall.vd5d", kCantilever);
   RunPaths paths;
@@ -231,6 +231,8 @@ struct LabelCase {
   const char* f3;
 };
 
+void PrintTo(const LabelCase& c, std::ostream* os) { *os << "units code " << c.code; }
+
 class UnitLabelTest : public ::testing::TestWithParam<LabelCase> {};
 
 TEST_P(UnitLabelTest, SetsTheFourLabels) {
@@ -247,7 +249,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, UnitLabelTest,
                                            LabelCase{2, "  M", "  KN", " M", " KN"},
                                            LabelCase{3, "  L", "   F", " L", "  F"},
                                            LabelCase{7, "  L", "   F", " L", "  F"},
-                                           LabelCase{0, "  L", "   F", " L", "  F"}));
+                                           LabelCase{0, "  L", "   F", " L", "  F"}),
+                         [](const auto& info) { return "code" + std::to_string(info.param.code); });
 
 TEST(UnitLabels, ASecondProblemInSiUnitsPrintsSiLabels) {
   std::string english = kCantilever;
