@@ -28,6 +28,9 @@
 //           significant digits (0.1 <= rounded/10^e < 1): for 0 <= e <= d the F form
 //           F(w-4).(d-e) followed by 4 blanks, otherwise Ew.d. Zero uses
 //           F(w-4).(d-1) and 4 blanks. Gw.0 has no meaningful form: asterisks.
+//           The choice follows the exactly rounded value, like the F and E forms:
+//           G10.1 of 0.95 (0.9499999...) is "   0.9    " (gfortran, comparing
+//           with binary thresholds, writes "    1.    " there).
 //           An integer value under G prints as Iw, a text as Aw.
 //   Aw      a text in w columns: cut to its leftmost w characters when longer, padded
 //           with blanks ON THE RIGHT when shorter (Fortran pads on the left; the
