@@ -2,7 +2,7 @@
 //
 // Every fixed-column line of the report, the run notes and the plot-data file goes
 // through this one formatter, so that a layout written in the descriptor notation
-// (for example "(5X,I4,4X,I3,1X,6E10.3)") prints exactly as specified.
+// (for example "(5X,I4,4X,I3,1X,6E10.3)") prints in exactly those columns.
 //
 // Format text. Items are separated by commas or blanks; a comma may be left out
 // where nothing is ambiguous (1PE10.3, '/' next to anything). Letters may be in
