@@ -41,6 +41,9 @@ bool RecordReader::at_end() { return in_.peek() == std::char_traits<char>::eof()
 bool RecordReader::next_line() {
   if (!std::getline(in_, current_)) return false;
   if (!current_.empty() && current_.back() == '\r') current_.pop_back();
+  // A text editor may put a byte-order mark in front of a file it saves; it is not
+  // part of the title.
+  if (line_ == 0 && current_.compare(0, 3, "\xEF\xBB\xBF") == 0) current_.erase(0, 3);
   ++line_;
   pos_ = 0;
   return true;

@@ -5,7 +5,7 @@
 // lines when a line holds fewer (so empty lines inside or before a record are
 // passed over), and whatever remains on the last line it used is ignored. A title
 // record is the first 70 characters of its line. A trailing "\r" (CR LF line ends)
-// is not part of a line.
+// is not part of a line, nor is a UTF-8 byte-order mark at the start of the file.
 //
 // Values. An integer is a plain decimal with an optional sign ("+7", "-12") within
 // the 32-bit range. A real has an optional sign, digits with an optional point

@@ -1,5 +1,7 @@
 #include "engine/report/edit_fields.h"
 
+#include "engine/report/decimal_digits.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -38,51 +40,25 @@ bool append_non_finite(std::string& out, double value, int w) {
   return true;
 }
 
-// Decimal digits of |value| in scientific form with `digits` significant digits,
-// correctly rounded. Writes the digits (no point) to `mantissa` and returns the
-// exponent x of d.ddd x 10^x (0 for zero).
-int scientific_digits(double magnitude, int digits, char* mantissa) {
-  char buf[kScientificRoom];
-  const auto r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
-                               digits - 1);
-  const char* p = buf;
-  int n = 0;
-  for (; p < r.ptr && *p != 'e'; ++p) {
-    if (*p != '.') mantissa[n++] = *p;
-  }
-  // to_chars writes the exponent as e+XX, e-XX or e+XXX.
-  int exponent = 0;
-  const bool negative = p + 1 < r.ptr && p[1] == '-';
-  for (p += 2; p < r.ptr; ++p) exponent = exponent * 10 + (*p - '0');
-  return negative ? -exponent : exponent;
-}
-
 // Fw.d with scale factor; appends only when the number fits and says whether it did.
 bool try_f(std::string& out, double value, int w, int d, int scale) {
   const bool negative = std::signbit(value);
   const double magnitude = std::fabs(value);
   char buf[kFixedRoom];
-  char* const first_digit = buf + kMaxScale;  // room to put zeros in front
-  char* first = first_digit;
+  char* first = buf + kMaxScale;  // room to put zeros in front
   char* last = nullptr;
   int point = 0;  // count of integer digits in [first, last)
 
   const int decimals = d + scale;
-  const double source = decimals >= 0 ? magnitude : magnitude * std::pow(10.0, scale);
   // Scaling by 10^k is done by moving the decimal point in the exactly rounded
   // digits, so 1P,F8.0 of 0.15 (0.1499999...) is "1." as in Fortran. Only a negative
   // scale larger than d (never used in a layout) falls back to binary scaling.
-  const auto r = std::to_chars(first, buf + sizeof buf, source, std::chars_format::fixed,
-                               decimals >= 0 ? decimals : d);
-  if (r.ec != std::errc{}) return false;
-  char* const dot = std::find(first, r.ptr, '.');
-  point = static_cast<int>(dot - first);
-  if (dot != r.ptr) {
-    std::memmove(dot, dot + 1, static_cast<std::size_t>(r.ptr - dot - 1));
-    last = r.ptr - 1;
-  } else {
-    last = r.ptr;
-  }
+  const double source = decimals >= 0 ? magnitude : magnitude * std::pow(10.0, scale);
+  const int places = decimals >= 0 ? decimals : d;
+  const int count = fixed_digits(source, places, first, sizeof buf - kMaxScale);
+  if (count < 0) return false;
+  last = first + count;
+  point = count - places;
   if (decimals >= 0) point += scale;
   if (point < 0) {
     first -= -point;

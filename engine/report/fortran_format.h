@@ -2,7 +2,7 @@
 //
 // Every fixed-column line of the report, the run notes and the plot-data file goes
 // through this one formatter, so that a layout written in the descriptor notation
-// (for example "(5X,I4,4X,I3,1X,6E10.3)") prints exactly as specified.
+// (for example "(5X,I4,4X,I3,1X,6E10.3)") prints in exactly those columns.
 //
 // Format text. Items are separated by commas or blanks; a comma may be left out
 // where nothing is ambiguous (1PE10.3, '/' next to anything). Letters may be in
@@ -28,6 +28,9 @@
 //           significant digits (0.1 <= rounded/10^e < 1): for 0 <= e <= d the F form
 //           F(w-4).(d-e) followed by 4 blanks, otherwise Ew.d. Zero uses
 //           F(w-4).(d-1) and 4 blanks. Gw.0 has no meaningful form: asterisks.
+//           The choice follows the exactly rounded value, like the F and E forms:
+//           G10.1 of 0.95 (0.9499999...) is "   0.9    " (gfortran, comparing
+//           with binary thresholds, writes "    1.    " there).
 //           An integer value under G prints as Iw, a text as Aw.
 //   Aw      a text in w columns: cut to its leftmost w characters when longer, padded
 //           with blanks ON THE RIGHT when shorter (Fortran pads on the left; the

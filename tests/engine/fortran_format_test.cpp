@@ -5,6 +5,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -205,6 +206,52 @@ TEST(FormatReal, NonFiniteValuesAreWrittenAsWords) {
     EXPECT_EQ(format_f(c.value, c.w, 1), c.expected) << c.value << " F" << c.w;
     EXPECT_EQ(format_e(c.value, c.w, 1), c.expected) << c.value << " E" << c.w;
     EXPECT_EQ(format_g(c.value, c.w, 1), c.expected) << c.value << " G" << c.w;
+  }
+}
+
+std::string trimmed(const std::string& text) { return text.substr(text.find_first_not_of(' ')); }
+
+std::string printf_text(const char* conversion, int digits, double value) {
+  char buf[128];
+  std::snprintf(buf, sizeof buf, conversion, digits, value);
+  std::string text = buf;
+  for (char& c : text) {
+    if (c == 'e') c = 'E';
+  }
+  return text;
+}
+
+// printf rounds exactly; 1P,Ew.d is then "%#.de" in upper case and a wide Fw.d is
+// "%#.df" ('#' keeps the point when d is 0). The values crowd around halves and powers of ten, where a shortcut through
+// binary arithmetic would go wrong.
+TEST(FormatReal, DigitsAgreeWithPrintf) {
+  std::mt19937_64 random(2015);
+  std::uniform_int_distribution<int> digit_count(0, 8);
+  std::uniform_int_distribution<int> power(-30, 30);
+  std::uniform_int_distribution<long long> leading(1, 999999);
+  std::uniform_real_distribution<double> unit(1.0, 10.0);
+  std::vector<double> values;
+  for (int i = 0; i < 4000; ++i) {
+    const int k = power(random);
+    values.push_back(unit(random) * std::pow(10.0, k));
+    const double tie = (static_cast<double>(leading(random)) + 0.5) * std::pow(10.0, k % 8);
+    values.push_back(tie);
+    values.push_back(std::nextafter(tie, 0.0));
+    values.push_back(std::nextafter(tie, 1e300));
+    const double ten = std::pow(10.0, k);
+    values.push_back(ten);
+    values.push_back(std::nextafter(ten, 0.0));
+    values.push_back(-std::nextafter(ten, 1e300));
+    values.push_back(ten - 0.5 * std::pow(10.0, k - digit_count(random) - 1));
+  }
+  for (const double value : values) {
+    const int d = digit_count(random);
+    ASSERT_EQ(trimmed(format_e(value, 40, d, 1)), printf_text("%#.*e", d, value))
+        << std::hexfloat << value << " 1P,E40." << d;
+    if (std::fabs(value) < 1e15) {
+      ASSERT_EQ(trimmed(format_f(value, 40, d)), printf_text("%#.*f", d, value))
+          << std::hexfloat << value << " F40." << d;
+    }
   }
 }
 

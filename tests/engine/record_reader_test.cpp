@@ -49,6 +49,13 @@ TEST(RecordReader, CarriageReturnLineFeed) {
   EXPECT_EQ(file.reader.read_reals(1), (std::vector<double>{1.5}));
 }
 
+TEST(RecordReader, ByteOrderMarkIsNotPartOfTheTitle) {
+  DataFile file("\xEF\xBB\xBF" "WALL\n" "\xEF\xBB\xBF" "1\n");
+  EXPECT_EQ(file.reader.read_title(4), "WALL");
+  // Only at the start of the file: elsewhere it is text where a number belongs.
+  EXPECT_THROW(file.reader.read_int(), RecordError);
+}
+
 TEST(RecordReader, MixedRecord) {
   DataFile file("40 0.5\t12\t1E-6\t+7\t-12 6.0\n");
   EXPECT_EQ(file.reader.read_record("irrrii"),
