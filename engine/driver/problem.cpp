@@ -319,19 +319,6 @@ void read_wall_configuration(RunContext& ctx) {
   }
 }
 
-// Every point of the report and the plot block: all of them up to 50, otherwise
-// every 6th (English units) or 4th point from the first, and always the last.
-std::vector<PressurePoint> printed_points(const ProblemState& st,
-                                          const std::vector<PressurePoint>& points,
-                                          bool thin) {
-  if (!thin || points.size() <= 50) return points;
-  const std::size_t step = st.ctl.units == 1 ? 6 : 4;
-  std::vector<PressurePoint> out;
-  for (std::size_t j = 0; j < points.size(); j += step) out.push_back(points[j]);
-  if ((points.size() - 1) % step != 0) out.push_back(points.back());
-  return out;
-}
-
 void prepare_earth_pressure(RunContext& ctx) {
   ProblemState& st = ctx.st();
   std::vector<PressurePoint> points;
@@ -358,7 +345,7 @@ void prepare_earth_pressure(RunContext& ctx) {
     if (static_cast<int>(points.size()) > kMaxPressurePoints) too_much_data(ctx);
     apply_width_factors(st, points);
     write_pressure_heading(ctx.report, st.labels);
-    const std::vector<PressurePoint> shown = printed_points(st, points, true);
+    const std::vector<PressurePoint> shown = printed_pressure_points(st.ctl.units, points);
     for (const PressurePoint& p : shown) write_pressure_point(ctx.report, p.x, p.p);
     write_plot_pressure(ctx.plot, shown);
   }

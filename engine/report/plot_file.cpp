@@ -6,6 +6,16 @@
 
 namespace veldra::engine {
 
+std::vector<PressurePoint> printed_pressure_points(int units,
+                                                   const std::vector<PressurePoint>& points) {
+  if (points.size() <= 50) return points;
+  const std::size_t step = units == 1 ? 6 : 4;
+  std::vector<PressurePoint> out;
+  for (std::size_t j = 0; j < points.size(); j += step) out.push_back(points[j]);
+  if ((points.size() - 1) % step != 0) out.push_back(points.back());
+  return out;
+}
+
 void write_plot_no_pressure(std::ostream& plot) { write_list(plot, {0}); }
 
 void write_plot_pressure(std::ostream& plot, const std::vector<PressurePoint>& points) {

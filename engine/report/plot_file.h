@@ -13,6 +13,12 @@ namespace veldra::engine {
 // Earth-pressure code 0: the single line "0".
 void write_plot_no_pressure(std::ostream& plot);
 
+// The generated pressure points that the report prints and the plot block carries:
+// all of them up to 50, otherwise every 6th (English units) or 4th point from the
+// first, and always the last.
+std::vector<PressurePoint> printed_pressure_points(int units,
+                                                   const std::vector<PressurePoint>& points);
+
 // The pressure points (depth, total, soil part, surcharge part) as printed in the
 // report. A soil part that is exactly 0 is written as 1.0E-7.
 void write_plot_pressure(std::ostream& plot, const std::vector<PressurePoint>& points);
