@@ -38,9 +38,9 @@ void RunContext::record_summary() {
   ProblemSummary sum;
   sum.number = problem;
   if (s.ctl.nstage >= 2) {
-    sum.heading = "Stage No : " + std::to_string(problem);
+    sum.heading = "Stage No : " + std::to_string(problem) + "  " + trim_right(first_title);
   } else if (problem >= 2) {
-    sum.heading = "Long Term :";
+    sum.heading = "Long Term :  " + trim_right(first_title);
   } else {
     sum.heading = trim_right(current_title);
   }
