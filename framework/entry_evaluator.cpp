@@ -115,7 +115,7 @@ EntryNumber Factorial(EntryNumber x) {
   return x < 0 ? -product : product;
 }
 
-EntryNumber Hexadecimal(const std::string& term) {
+EntryNumber Hexadecimal(std::string_view term) {
   std::size_t i = 1;
   while (i + 1 < term.size() && term[i] == '0') ++i;  // leading zeros beyond 8 digits
   const std::size_t digits = term.size() - i;
@@ -151,17 +151,18 @@ std::string DeleteDoubleMinus(std::string_view text) {
 
 // The term rule: the value of one operand. Prefix functions and a postfix "!" are
 // peeled off in a loop (not by recursion, so that a long chain cannot exhaust the
-// stack) and applied innermost first.
+// stack) and applied innermost first. Deleting "--" pairs leaves no pair behind, so
+// doing it once up front equals doing it again for every peeled remainder.
 EntryNumber TermValue(std::string_view operand) {
   struct Step {
     bool factorial;
     Function function;
   };
   std::vector<Step> steps;
-  std::string term(operand);
+  const std::string normalised = Lower(DeleteDoubleMinus(operand));
+  std::string_view term = normalised;
   EntryNumber value = 0;
   for (;;) {
-    term = Lower(DeleteDoubleMinus(term));
     if (term == "pi") {
       value = std::numbers::pi_v<EntryNumber>;
       break;
@@ -183,12 +184,12 @@ EntryNumber TermValue(std::string_view operand) {
     });
     if (named != kFunctions.end()) {
       steps.push_back({false, named->function});
-      term.erase(0, std::char_traits<char>::length(named->name));
+      term.remove_prefix(std::char_traits<char>::length(named->name));
       continue;
     }
     if (!term.empty() && term.back() == '!') {
       steps.push_back({true, Function::kAbs});
-      term.pop_back();
+      term.remove_suffix(1);
       continue;
     }
     if (!term.empty() && term.front() == '$') {
@@ -216,8 +217,11 @@ bool IsFunctionName(const std::string& lower) {
 // function name, "!" or "$", after one of % & * + / = E ^ e |, and after another "-".
 bool MinusIsSign(const std::string& text, std::size_t i) {
   if (i == 0) return true;
-  const std::string before = Lower(std::string_view(text).substr(0, i));
-  if (IsFunctionName(before) || before == "!" || before == "$") return true;
+  constexpr std::size_t kLongestName = 7;  // "arctanh"
+  if (i <= kLongestName) {
+    const std::string before = Lower(std::string_view(text).substr(0, i));
+    if (IsFunctionName(before) || before == "!" || before == "$") return true;
+  }
   const char previous = text[i - 1];
   return std::string_view("%&*+/=E^e|-").find(previous) != std::string_view::npos;
 }
