@@ -1,0 +1,34 @@
+// libFuzzer target: a whole analysis of arbitrary data-file bytes. Every input must
+// end in order: no crash, no hang, no access outside the arrays, no NaN or infinity
+// printed as a result.
+#include "engine/driver/memory_run.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+// Non-finite numbers print as "NaN" or "Inf..." in the fixed-column fields. The
+// report also echoes titles, which may hold those letters: a word that the input
+// itself holds does not count.
+bool has_non_finite(std::string_view text, std::string_view input) {
+  for (std::string_view word : {"NaN", "Inf"}) {
+    if (text.find(word) != std::string_view::npos && input.find(word) == std::string_view::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const veldra::engine::MemoryRun run = veldra::engine::run_in_memory(text);
+  if (has_non_finite(run.plot, {}) || has_non_finite(run.notes, {}) ||
+      has_non_finite(run.report, text)) {
+    std::abort();
+  }
+  return 0;
+}
