@@ -505,6 +505,8 @@ void reset_problem_controls(ProblemState& st) {
   st.plot_units = 1;
   st.p_multiplier = 1.0;
   st.y_multiplier = 1.0;
+  // Set again by EPRESS; a problem without generated earth pressure has none.
+  st.sigma_v_excavation = 0.0;
 }
 
 std::time_t title_time(const RunContext& ctx) {
