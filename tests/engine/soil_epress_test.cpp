@@ -394,3 +394,29 @@ TEST(UserPressure, AWallWithoutFreeHeightSkipsTheSurchargesWithAWarning) {
 
 }  // namespace
 }  // namespace veldra::test
+
+namespace veldra::test {
+namespace {
+
+class ExampleTest : public ::testing::TestWithParam<const char*> {};
+
+// The bundled examples of generated earth pressure stay analysable and close.
+TEST_P(ExampleTest, IsAnalysedToTheEnd) {
+  const std::string data =
+      read_file(fs::path(VELDRA_SOURCE_DIR) / "examples" / (std::string(GetParam()) + ".vd5d"));
+  ASSERT_FALSE(data.empty());
+  const EngineRun run = run_engine(data, GetParam());
+  ASSERT_EQ(run.status.outcome, RunOutcome::Finished) << run.status.message;
+  ASSERT_EQ(run.status.problems.size(), 1u);
+  EXPECT_TRUE(run.status.problems[0].closed);
+  EXPECT_FALSE(run.status.problems[0].off_curve);
+  EXPECT_EQ(run.report.find("NaN"), std::string::npos);
+  EXPECT_EQ(run.report.find("Inf"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleTest,
+                         ::testing::Values("cantilever-layered-sand",
+                                           "anchored-wall-trapezoidal-envelope"));
+
+}  // namespace
+}  // namespace veldra::test
