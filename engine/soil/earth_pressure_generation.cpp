@@ -10,6 +10,7 @@
 #include "engine/soil/soil_report.h"
 #include "engine/soil/surcharge.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
