@@ -9,6 +9,7 @@
 #include "engine/report/results_report.h"
 #include "engine/report/title_page.h"
 #include "engine/soil/earth_pressure_generation.h"
+#include "engine/soil/surcharge.h"
 #include "engine/state/single_precision.h"
 #include "engine/wall/iteration.h"
 #include "engine/wall/pressure_loading.h"
@@ -332,6 +333,9 @@ void prepare_earth_pressure(RunContext& ctx) {
     write_pressure_heading(ctx.report, st.labels);
     for (const PressurePoint& p : points) write_pressure_point(ctx.report, p.x, p.p2);
     const bool surcharges = st.ctl.kpy == 2 && st.surcharges.count > 0;
+    if (surcharges && soil::surcharges_skipped(st.wall.hfree)) {
+      soil::write_surcharges_skipped(ctx.report);
+    }
     for (PressurePoint& p : points) {
       if (surcharges) {
         p.p3 = st.wall.wa * surchg(st, p.x);
@@ -488,6 +492,8 @@ void reset_problem_controls(ProblemState& st) {
   st.plot_units = 1;
   st.p_multiplier = 1.0;
   st.y_multiplier = 1.0;
+  // Set again by EPRESS; a problem without generated earth pressure has none.
+  st.sigma_v_excavation = 0.0;
 }
 
 std::time_t title_time(const RunContext& ctx) {

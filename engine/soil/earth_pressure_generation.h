@@ -15,7 +15,14 @@ struct RunContext;
 // surcharge, soil and earth-pressure sections of the report, and returns the
 // pressure points the driver takes (depth X, total P, soil part P2, surcharge part
 // P3, per unit width), each value exactly as its E10.3 text record would carry it.
-// Ends the run by throwing SoilModelStop (stop codes) or InputErrorStop.
+// The vector holds the announced count of points: one per inch (per 0.05 m in SI
+// units) of every layer, the last layer down to the tip of the wall. Also sets
+// st.sigma_v_excavation and loads the last surcharge row into the single slots.
+// Ends the run by throwing SoilModelStop (code 1: no layer starts at the
+// excavation level; code 2: more than 21 layers) or, through data_error, on a
+// profile ending above the tip, a free height off the wall, a water table above
+// the surface, a trapezoidal distribution without usable supports, or values
+// that overflow.
 std::vector<PressurePoint> epress(RunContext& ctx);
 
 // SURCHG: the lateral pressure from the surcharge table at a depth below the top of
