@@ -197,6 +197,11 @@ void read_spring_and_tieback_rows(RunContext& ctx, std::vector<SupportRow>& spri
     springs.push_back({first, last});
   }
   const bool english = st.ctl.units == 1;
+  // The tieback forces are distributed over the width Wt and reported back per
+  // tieback from it.
+  if (ntie > 0 && !(st.wt > 0.0)) {
+    data_error(ctx, "ERROR STOP -- THE WIDTH WT MUST BE POSITIVE FOR TIEBACKS");
+  }
   for (int t = 1; t <= ntie; ++t) {
     const std::vector<double> v = ctx.reader.read_record("rrrrrrr");
     Tieback& tb = st.tiebacks[t];
