@@ -160,12 +160,13 @@ TEST_F(EquivalentDepthTest, SandWithinTheFirstStep) {
 
 // Beyond xt the depth grows at the deep rate 0.88·C3·b·γ·XR (XR = 40.1, the first
 // curve's depth; silt adds 9·c·b): sand 0.88·28.74608·24·0.07·40.1 = 1704.18 per inch,
-// so 1e6 more above puts the layer 586.79 in deeper; silt (π in full, C3 = 28.74513)
-// with c = 2 adds 432: 1e6/(1704.12 + 432) = 468.14.
+// so 1e6 more above puts the layer 586.793 in deeper; silt (π in full against the
+// profile's 30·3.1416/180, C3 = 28.74537) with c = 2 adds 432: 1e6/(1704.136 + 432) =
+// 468.135.
 TEST_F(EquivalentDepthTest, BeyondTheNearSurfaceDepthGrowsAtTheDeepRate) {
   for (const auto& [soil, c, pi, expected] :
-       {std::tuple{EquivalentSoil::Sand, 0.0, engine::kPi, 586.79},
-        std::tuple{EquivalentSoil::Silt, 2.0, 4.0 * std::atan(1.0), 468.138}}) {
+       {std::tuple{EquivalentSoil::Sand, 0.0, engine::kPi, 586.793},
+        std::tuple{EquivalentSoil::Silt, 2.0, 4.0 * std::atan(1.0), 468.135}}) {
     FirstCurveSoil s = sand_soil(30.0, pi);
     s.c = c;
     const PyModel m1 = two_layers(3e6), m2 = two_layers(4e6);
