@@ -35,17 +35,17 @@ CurvePoints CurveFrame::hand_on(const CurvePoints& raw, double pm, double ym, do
     out.p[k] = pm * raw.p[k] + offset;
     finite = finite && std::isfinite(out.y[k]) && std::isfinite(out.p[k]);
   }
-  require(finite, j, depth(i, side),
+  require(finite, j, i,
           "NO P-Y CURVE IS DEFINED FOR ITS VALUES THERE; CHECK ITS UNIT WEIGHT, STRENGTH "
           "AND MODULUS VALUES");
   return out;
 }
 
-void CurveFrame::require(bool ok, int j, double xs, const std::string& what) const {
+void CurveFrame::require(bool ok, int j, int i, const std::string& what) const {
   if (ok) return;
   const PyLayer& layer = m_.layers[j];
-  throw PyInputError{
-      layer_error(layer.input, layer.type, " AT DEPTH " + length_text(xs, m_.units), what)};
+  const std::string depth = length_text(m_.h_exc + m_.xc[i], m_.units);
+  throw PyInputError{layer_error(layer.input, layer.type, " AT DEPTH " + depth, what)};
 }
 
 void CurveFrame::write_side_heading(Side side) {

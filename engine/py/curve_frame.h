@@ -53,9 +53,10 @@ class CurveFrame {
   CurvePoints hand_on(const CurvePoints& raw, double pm, double ym, double dp, Side side,
                       int j, int i) const;
 
-  // Ends the run with a message naming layer j, its type and the value to correct,
-  // when `ok` is false (the curve at depth x_s would not be defined).
-  void require(bool ok, int j, double xs, const std::string& what) const;
+  // Ends the run with a message naming layer j, its type, the depth of curve i below
+  // the top of the wall (as the data file gives depths) and the value to correct,
+  // when `ok` is false (the curve would not be defined).
+  void require(bool ok, int j, int i, const std::string& what) const;
 
   void write_side_heading(Side side);
   // The 17 rows y', p' in the type's row layout.

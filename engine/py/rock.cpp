@@ -102,7 +102,7 @@ void strong_rock(CurveFrame& f, int j) {
     const double b = look.width();
     const double qu = look.cintp(xc);
     const double gamma = look.gamavg(xc);
-    f.require(qu > 0.0, j, xc, "UNIAXIAL COMPRESSIVE STRENGTH MUST BE POSITIVE");
+    f.require(qu > 0.0, j, i, "UNIAXIAL COMPRESSIVE STRENGTH MUST BE POSITIVE");
     const double pm = f.pm(i), ym = f.ym(i);
     for (Side side : {Side::Excavation, Side::Backfill}) {
       const double xs = f.depth(i, side);
@@ -131,8 +131,8 @@ void weak_rock(CurveFrame& f, int j) {
     const double krm = look.e50intp(xc);
     const double rqd = look.p6intp(xc);
     const double eir = layer.k;
-    f.require(krm > 0.0, j, xc, "STRAIN CONSTANT KRM MUST BE POSITIVE");
-    f.require(eir > 0.0, j, xc, "INITIAL MODULUS OF THE ROCK MUST BE POSITIVE");
+    f.require(krm > 0.0, j, i, "STRAIN CONSTANT KRM MUST BE POSITIVE");
+    f.require(eir > 0.0, j, i, "INITIAL MODULUS OF THE ROCK MUST BE POSITIVE");
     const double qur =
         j == 1 ? look.cavgl(xc, 1) : (look.cintp(layer.zt + kRockDepthNudge) + qu) / 2.0;
     const double pm = f.pm(i), ym = f.ym(i);

@@ -82,10 +82,10 @@ void sand(CurveFrame& f, int j) {
     const double b = look.width();
     const double gamma = look.gamavg(xc);
     const double phi = look.phintp(xc);
-    f.require(phi > 0.0 && phi < kPi / 2.0, j, xc,
+    f.require(phi > 0.0 && phi < kPi / 2.0, j, i,
               "FRICTION ANGLE MUST LIE BETWEEN 0 AND 90 DEGREES");
-    f.require(layer.k > 0.0, j, xc, "MODULUS CONSTANT K MUST BE POSITIVE");
-    f.require(gamma > 0.0, j, xc,
+    f.require(layer.k > 0.0, j, i, "MODULUS CONSTANT K MUST BE POSITIVE");
+    f.require(gamma > 0.0, j, i,
               "MEAN EFFECTIVE UNIT WEIGHT ABOVE IT MUST BE POSITIVE; CHECK THE UNIT WEIGHTS");
     const FrictionCoefficients k = friction_coefficients(phi, kPi);
     if (i == layer.l1) {
@@ -95,7 +95,7 @@ void sand(CurveFrame& f, int j) {
       s.k = k;
       s.xr = xc;
       layer.xeq = equivalent_depth(m, j, EquivalentSoil::Sand, s, look);
-      f.require(std::isfinite(layer.xeq), j, xc,
+      f.require(std::isfinite(layer.xeq), j, i,
                 "NO EQUIVALENT DEPTH IS DEFINED FOR ITS FRICTION ANGLE; CHECK IT");
     }
     const double pm = f.pm(i), ym = f.ym(i);

@@ -153,9 +153,9 @@ void silt(CurveFrame& f, int j) {
     const double c = look.cintp(xc);
     const double sine = std::sin(phi);
     if (sine * sine < kZeroAngleSine) stop_without_friction(f);
-    f.require(phi > 0.0 && phi < kSiltPi / 2.0, j, xc,
+    f.require(phi > 0.0 && phi < kSiltPi / 2.0, j, i,
               "FRICTION ANGLE MUST LIE BETWEEN 0 AND 90 DEGREES");
-    f.require(layer.k > 0.0, j, xc, "MODULUS CONSTANT K MUST BE POSITIVE");
+    f.require(layer.k > 0.0, j, i, "MODULUS CONSTANT K MUST BE POSITIVE");
     const FrictionCoefficients k = friction_coefficients(phi, kSiltPi);
     if (i == layer.l1) {
       FirstCurveSoil s;
@@ -165,7 +165,7 @@ void silt(CurveFrame& f, int j) {
       s.k = k;
       s.xr = xc;
       layer.xeq = equivalent_depth(m, j, EquivalentSoil::Silt, s, look);
-      f.require(std::isfinite(layer.xeq), j, xc,
+      f.require(std::isfinite(layer.xeq), j, i,
                 "NO EQUIVALENT DEPTH IS DEFINED FOR ITS FRICTION ANGLE; CHECK IT");
     }
     const double pm = f.pm(i), ym = f.ym(i);

@@ -76,7 +76,7 @@ void soft_clay(CurveFrame& f, int j) {
     const double c = look.cintp(xc);
     const double gamma = look.gamavg(xc);
     const double e50 = look.e50intp(xc);
-    f.require(e50 > 0.0, j, xc, "STRAIN E50 MUST BE POSITIVE");
+    f.require(e50 > 0.0, j, i, "STRAIN E50 MUST BE POSITIVE");
     if (i == layer.l1) {
       FirstCurveSoil s;
       s.b = b;
@@ -84,7 +84,7 @@ void soft_clay(CurveFrame& f, int j) {
       s.c = c;
       s.xr = xc;
       layer.xeq = equivalent_depth(m, j, EquivalentSoil::SoftClay, s, look);
-      f.require(std::isfinite(layer.xeq), j, xc,
+      f.require(std::isfinite(layer.xeq), j, i,
                 "NO EQUIVALENT DEPTH IS DEFINED FOR ITS COHESION AND UNIT WEIGHT; CHECK THEM");
     }
     const double pm = f.pm(i), ym = f.ym(i);

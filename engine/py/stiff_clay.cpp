@@ -106,7 +106,7 @@ void stiff_clay_free_water(CurveFrame& f, int j) {
     const double c = look.cintp(xc);
     const double gamma = look.gamavg(xc);
     const double e50 = look.e50intp(xc);
-    f.require(e50 > 0.0, j, xc, "STRAIN E50 MUST BE POSITIVE");
+    f.require(e50 > 0.0, j, i, "STRAIN E50 MUST BE POSITIVE");
     // The mean strength from the layer top down to the curve.
     double ca = c;
     if (j == 1) {
@@ -151,7 +151,7 @@ void stiff_clay_no_free_water(CurveFrame& f, int j) {
     const double c = look.cintp(xc);
     const double gamma = look.gamavg(xc);
     const double e50 = look.e50intp(xc);
-    f.require(e50 > 0.0, j, xc, "STRAIN E50 MUST BE POSITIVE");
+    f.require(e50 > 0.0, j, i, "STRAIN E50 MUST BE POSITIVE");
     const double ca = look.cavgl(xc, j);
     const double pm = f.pm(i), ym = f.ym(i);
     const double dp = clay_offset(m.sigma_exc, c, b);
