@@ -193,5 +193,29 @@ TEST(PyReport, RowsAndMultiplierLines) {
   }
 }
 
+// A y-factor of 0 puts every handed-on deflection of a soft-clay curve below 1e-14:
+// from the second point on each row is followed by the warning with E0. At the first
+// curve (x = 0.1): pu = (3 + 0.02·0.1/3.4722 + 0.5·0.1/24)·3.4722·24 = 250.220, y50 = 1.2,
+// E0 = 0.5·pu·(1.2/1e-14)^(2/3)/1.2 = 2.5365e11, printed G12.4 as 0.2536E+12.
+TEST(PyReport, SoftClayWarnsOfDeflectionsBelowTheSmallest) {
+  PyProblem problem;
+  problem.st().ctl.npymod = 2;
+  problem.st().pymod[1] = {0.0, 1.0, 0.0};
+  problem.st().pymod[2] = {10000.0, 1.0, 0.0};
+  problem.add_layer(1, 220.0, {0.02, 3.4722, 0, 0.02, 0, 0});
+  problem.run();
+  const std::string report = problem.report();
+  const std::string row = sp(21) + "             0.00000";
+  const std::string warning = "\n" + sp(29) + "**** WARNING ****\n" + sp(5) +
+                              "DEFLECTION IS LESS THAN 1.0E-14.  THE PROGRAM\n" + sp(5) +
+                              "USED A SOIL MODULUS OF ";
+  const std::size_t first = report.find(warning);
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_EQ(report.substr(first + warning.size(), 13), "  0.2536E+12\n");
+  // Not after the first row (y = 0 by construction), after each of the 16 others.
+  EXPECT_EQ(count_of(report, warning), 10 * 16);
+  EXPECT_EQ(count_of(report, " Y-Multiplier =  0.000E+00"), 10);
+}
+
 }  // namespace
 }  // namespace veldra::test
