@@ -205,7 +205,6 @@ TEST(PyReport, SoftClayWarnsOfDeflectionsBelowTheSmallest) {
   problem.add_layer(1, 220.0, {0.02, 3.4722, 0, 0.02, 0, 0});
   problem.run();
   const std::string report = problem.report();
-  const std::string row = sp(21) + "             0.00000";
   const std::string warning = "\n" + sp(29) + "**** WARNING ****\n" + sp(5) +
                               "DEFLECTION IS LESS THAN 1.0E-14.  THE PROGRAM\n" + sp(5) +
                               "USED A SOIL MODULUS OF ";
