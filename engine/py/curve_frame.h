@@ -53,9 +53,9 @@ class CurveFrame {
   CurvePoints hand_on(const CurvePoints& raw, double pm, double ym, double dp, Side side,
                       int j, int i) const;
 
-  // Ends the run with a message naming layer j, its type, the depth of curve i below
-  // the top of the wall (as the data file gives depths) and the value to correct,
-  // when `ok` is false (the curve would not be defined).
+  // When `ok` is false (the curve would not be defined) throws PyInputError, whose
+  // message names layer j, its type, the depth of curve i below the top of the wall
+  // (as the data file gives depths) and `what` to correct; PYDATA ends the run with it.
   void require(bool ok, int j, int i, const std::string& what) const;
 
   void write_side_heading(Side side);
