@@ -2,13 +2,61 @@
 
 #include "engine/driver/data_error.h"
 #include "engine/driver/run_context.h"
+#include "engine/py/curve_frame.h"
+#include "engine/py/py_input_error.h"
+#include "engine/py/py_layers.h"
+#include "engine/py/py_report.h"
+#include "engine/py/rock.h"
+#include "engine/py/sand.h"
+#include "engine/py/silt.h"
+#include "engine/py/soft_clay.h"
+#include "engine/py/stiff_clay.h"
+
+#include <ostream>
 
 namespace veldra::engine {
+namespace {
 
-// Generated p-y curves are not available yet: a problem that asks for them ends
-// with a clear message rather than a result without soil.
+// PYGEN: the generator of each layer's soil type.
+void generate_layer(py::CurveFrame& f, int j) {
+  switch (f.model().layers[j].type) {
+    case 2: py::stiff_clay_free_water(f, j); break;
+    case 3: py::stiff_clay_no_free_water(f, j); break;
+    case 4: py::sand(f, j); break;
+    case 5: py::silt(f, j); break;
+    case 6: py::strong_rock(f, j); break;
+    case 7: py::weak_rock(f, j); break;
+    default: py::soft_clay(f, j); break;
+  }
+}
+
+}  // namespace
+
 std::vector<GeneratedCurve> pydata(RunContext& ctx) {
-  data_error(ctx, "ERROR STOP -- GENERATED P-Y CURVES ARE NOT AVAILABLE");
+  ProblemState& st = ctx.st();
+  ctx.console << " READ SOIL DATA....\n";
+  // The p-y sections are labelled in English units unless the problem is in SI; the
+  // labels stay so for the rest of the problem's report.
+  st.labels = unit_labels(st.ctl.units == 2 ? 2 : 1);
+  if (!(st.wall.wp > 0.0)) {
+    data_error(ctx,
+               "ERROR STOP -- WIDTH FOR SOIL RESISTANCE WP MUST BE POSITIVE FOR GENERATED "
+               "P-Y CURVES");
+  }
+  std::vector<GeneratedCurve> curves;
+  try {
+    py::PyModel m = py::build_py_model(st);
+    py::write_soil_layers(ctx.report, st.labels, m);
+    py::write_reduction_factors(ctx.report, m);
+    py::write_curves_heading(ctx.report);
+    py::CurveFrame frame(m, st.labels, ctx.report, ctx.console, curves);
+    for (int j = 1; j <= m.npyl(); ++j) {
+      if (py::layer_has_curves(m, j)) generate_layer(frame, j);
+    }
+  } catch (const py::PyInputError& e) {
+    data_error(ctx, e.message);
+  }
+  return curves;
 }
 
 }  // namespace veldra::engine
