@@ -63,7 +63,8 @@ fw::TGridTable& TProgramData::Table(std::string_view name) const { return main_-
 
 void TProgramData::SetUnits(int code) {
   code = fw::ClampUnitSystem(code);
-  const UnitSwitchFactors f = ScalarUnitFactors(UnitSystem, code);
+  const int from = UnitSystem;
+  const UnitSwitchFactors f = ScalarUnitFactors(from, code);
   const EntryNumber L = f.length;
   const EntryNumber F = f.force;
 
@@ -82,16 +83,20 @@ void TProgramData::SetUnits(int code) {
   if (main_->OnUnitsChanged) main_->OnUnitsChanged(code);
 
   // The magnitude column carries no units string: its unit depends on the row's
-  // load type (lbs, lbs/in, lbs/in^2 or kN, kN/m, kN/m^2).
+  // load type (lbs, lbs/in, lbs/in^2 or kN, kN/m, kN/m^2). It converts as a column
+  // of that unit would, so that it agrees with the other table values (1 lb/in^2
+  // becomes 6.894757 kN/m^2).
   fw::TGridTable& surcharges = Table(fw::kSurchargeTable);
   for (int r = 0; r < surcharges.RowCount(); ++r) {
-    EntryNumber factor = 1;
+    const char* units = nullptr;
     switch (surcharges.Cell(0, r).AsInteger()) {
-      case kPointLoad: factor = F; break;
-      case kLineLoad: factor = F / L; break;
-      case kStripLoad: factor = F / (L * L); break;
+      case kPointLoad: units = "F"; break;
+      case kLineLoad: units = "F/L"; break;
+      case kStripLoad: units = "F/L^2"; break;
       default: break;
     }
+    if (!units) continue;
+    const EntryNumber factor = fw::UnitsConversionFactor(from, code, units);
     if (factor != 1) surcharges.Cell(1, r).SetFloat(surcharges.Cell(1, r).AsFloat() * factor);
   }
 }
