@@ -3,8 +3,9 @@
 //
 // A format error stops reading with its message (line and item, or "This file
 // either invalid or incomplete."); what was read before stays in the problem. After
-// success or failure every table below its minimum row count is filled up to it and
-// the modified state is cleared.
+// success or failure every empty table is filled up to its minimum row count (a
+// table holding rows of the file keeps exactly those) and the modified state is
+// cleared.
 #ifndef VELDRA_APP_DATA_FILE_LOADER_H
 #define VELDRA_APP_DATA_FILE_LOADER_H
 

@@ -43,7 +43,7 @@ void TMainModel::PadTablesToMinimum() {
   // Templates first (All() lists them first), so that the rows of the other tables
   // are made from complete templates.
   for (const auto& [name, table] : tables_.All())
-    if (table->RowCount() < table->MinRows()) table->SetRowCount(table->MinRows());
+    if (table->RowCount() == 0) table->SetRowCount(table->MinRows());
 }
 
 }  // namespace veldra::app

@@ -47,8 +47,11 @@ class TMainModel {
   void CloseChildWindows();
 
   // Row counts of every table (templates included): 0 rows; 0 rows and then the
-  // minimum (a new problem's empty tables); tables below their minimum filled up to
-  // it with default rows.
+  // minimum (a new problem's empty tables); empty tables filled up to their minimum
+  // with default rows. A table that holds rows keeps them, even fewer than its
+  // minimum: a default row added to rows read from a file would be written back
+  // as data (a p-y curve set at node 0 after the file's sets, which the engine
+  // refuses as out of order).
   void ClearTables();
   void ResetTables();
   void PadTablesToMinimum();

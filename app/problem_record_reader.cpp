@@ -50,8 +50,6 @@ int ProblemRecordReader::Count() {
   return count;
 }
 
-void ProblemRecordReader::SetRows(fw::TGridTable& table, int count) { table.SetRowCount(count); }
-
 void ProblemRecordReader::ReadBlock() {
   ControlRecord();
   WallProperties();
@@ -74,10 +72,10 @@ void ProblemRecordReader::ReadBlock() {
 void ProblemRecordReader::ControlRecord() {
   p_.SetUnits(in_.ReadInteger());
   const int restraints = Count();
-  SetRows(T(fw::kSoilLayer), restraints);
+  T(fw::kSoilLayer).SetRowCount(restraints);
   p_.ApplyRestraints = restraints > 0;
-  SetRows(T(fw::kPileSect), Count());
-  SetRows(T(fw::kPYMod), Count());
+  T(fw::kPileSect).SetRowCount(Count());
+  T(fw::kPYMod).SetRowCount(Count());
   p_.PressureCode = in_.ReadInteger();
   p_.PYCode = in_.ReadInteger();
 
@@ -90,7 +88,7 @@ void ProblemRecordReader::ControlRecord() {
   if (!long_term_) p_.LongTermMode = false;
 
   const int curve_sets = Count();
-  SetRows(T(fw::kPYCurves2), curve_sets);
+  T(fw::kPYCurves2).SetRowCount(curve_sets);
   if (curve_sets > 0) p_.ApplyExternalPY = true;
   p_.ApplyPYModification = T(fw::kPYMod).RowCount() > 0;
   if (layout_.stage_count) p_.StageCount = std::clamp(in_.ReadInteger(), 1, kMaxStages);
@@ -99,7 +97,7 @@ void ProblemRecordReader::ControlRecord() {
     const int ei_sets = Count();
     // The long-term block repeats the count; the sets stay as the first block made them.
     if (!long_term_) {
-      SetRows(T(fw::kMEICurves2), ei_sets);
+      T(fw::kMEICurves2).SetRowCount(ei_sets);
       p_.ApplyEICurves = ei_sets > 0;
     }
   } else {
@@ -108,10 +106,10 @@ void ProblemRecordReader::ControlRecord() {
 
   if (layout_.records_2015) {
     const int tiebacks = Count();
-    SetRows(T(fw::kTiebackTable1), tiebacks);
+    T(fw::kTiebackTable1).SetRowCount(tiebacks);
     p_.ApplyTiebacks = tiebacks > 0;
   } else {
-    SetRows(T(fw::kTiebackTable1), 0);
+    T(fw::kTiebackTable1).SetRowCount(0);
     p_.ApplyTiebacks = false;
   }
 }
@@ -151,7 +149,7 @@ void ProblemRecordReader::Stiffness() {
 void ProblemRecordReader::Loads() {
   fw::TGridTable& t = T(fw::kBoundCond);
   const int rows = Count();
-  SetRows(t, rows);
+  t.SetRowCount(rows);
   p_.ApplyConcentratedLoads = rows > 0;
   for (int r = 0; r < t.RowCount(); ++r) {
     for (int c = 0; c < 3; ++c) t.Cell(c, r).SetInteger(in_.ReadInteger());
@@ -162,7 +160,7 @@ void ProblemRecordReader::Loads() {
 void ProblemRecordReader::Springs() {
   fw::TGridTable& t = T(fw::kSoilStrength);
   const int rows = Count();
-  SetRows(t, rows);
+  t.SetRowCount(rows);
   p_.ApplySprings = rows > 0;
   for (int r = 0; r < t.RowCount(); ++r) {
     // The file gives the stations before the continuation choice.
@@ -204,7 +202,7 @@ void ProblemRecordReader::Distribution() {
   fw::TGridTable& t = T(long_term_ ? fw::kLongDist : fw::kDistLoad);
   const bool english = t.Units() == fw::kEnglishUnits;
   const int rows = Count();
-  SetRows(t, rows);
+  t.SetRowCount(rows);
   p_.EarthPressureOption = 1;
   p_.UserPressure = rows > 0;
   for (int r = 0; r < t.RowCount(); ++r) {
@@ -243,7 +241,7 @@ void ProblemRecordReader::Surcharges() {
   fw::TGridTable& t = T(fw::kSurchargeTable);
   if (layout_.records_2013) {
     const int rows = Count();
-    SetRows(t, rows);
+    t.SetRowCount(rows);
     p_.ApplySurcharge = rows > 0;
     for (int r = 0; r < t.RowCount(); ++r) {
       t.Cell(0, r).SetInteger(in_.ReadInteger());
@@ -255,7 +253,7 @@ void ProblemRecordReader::Surcharges() {
   const LegacySurchargeValues& legacy = p_.LegacySurcharge;
   p_.ApplySurcharge = legacy.distance > 0;
   if (!p_.ApplySurcharge) return;
-  SetRows(t, 3);
+  t.SetRowCount(3);
   const EntryNumber magnitudes[] = {legacy.point_load, legacy.line_load, legacy.strip_load};
   const int types[] = {kPointLoad, kLineLoad, kStripLoad};
   for (int r = 0; r < 3; ++r) {
@@ -271,7 +269,7 @@ void ProblemRecordReader::SoilLayers() {
   // Older files give their values in the table's units.
   const bool english = layout_.two_row_layers && t.Units() == fw::kEnglishUnits;
   const int layers = Count();
-  SetRows(t, layers);
+  t.SetRowCount(layers);
   auto& parameter_column = static_cast<fw::TTableColumn&>(t.Column(2));
   EntryNumber bottom = 0;
   for (int r = 0; r < t.RowCount(); ++r) {

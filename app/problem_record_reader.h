@@ -56,7 +56,6 @@ class ProblemRecordReader {
   // the file cannot be satisfied: "This file either invalid or incomplete." is
   // raised before the table grows.
   int Count();
-  void SetRows(framework::TGridTable& table, int count);
   framework::TGridTable& T(const char* name) const { return p_.Table(name); }
   bool English() const;
 
