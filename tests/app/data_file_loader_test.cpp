@@ -146,6 +146,22 @@ TEST(Loader, AFormatErrorKeepsWhatWasReadBefore) {
   }
 }
 
+TEST(Loader, TheWallWidthSurvivesWithoutTheWallConfiguration) {
+  // User curves, no generated pressure: the wall properties hold the only copy of
+  // the width the engine spreads tiebacks over.
+  TempDir dir;
+  TMainModel model;
+  TProgramData& p = model.Problem();
+  p.SetGeneratePY(false);
+  p.SetApplyOption(ApplyOption::kTiebacks, true);
+  p.ActiveWidth = 12;
+  p.FileName = (dir / "wall.vd5d").string();
+  WriteDataFile(p);
+  ASSERT_TRUE(LoadDataFile(model, dir / "wall.vd5d", kFormatCurrent).complete);
+  EXPECT_EQ(model.Problem().ActiveWidth, 12);
+  EXPECT_EQ(model.Problem().PYCode, 1);
+}
+
 TEST(Loader, ACountBeyondTheFileIsAnIncompleteFile) {
   TempDir dir;
   TMainModel model;

@@ -70,6 +70,19 @@ TEST(StageFiles, SplittingAReorderedFileWritesTheBlocksInFileOrder) {
   EXPECT_EQ(read_file(dir / "joined.vd5d"), read_file(dir / "wall.vd5d"));
 }
 
+TEST(StageFiles, LongStagesAreCopiedWhole) {
+  TempDir dir;
+  std::string text = "FIRST\n";
+  for (int i = 0; i < 700; ++i) text += std::to_string(i) + "\t" + std::to_string(-i) + "\n";
+  text += " Stage No : 2\n";
+  for (int i = 0; i < 700; ++i) text += std::to_string(i) + "\n";
+  write_file(dir / "wall.vd5d", text);
+  SplitCombinedFile(dir / "wall.vd5d", 2);
+  EXPECT_EQ(TextLines(read_file(dir / "wall.st1")).size(), 701u);
+  CombineStageFiles(dir / "joined.vd5d", dir / "wall.vd5d", 2);
+  EXPECT_EQ(read_file(dir / "joined.vd5d"), text);
+}
+
 TEST(StageFiles, CombiningWithAMissingStageFileLeavesTheTarget) {
   TempDir dir;
   write_file(dir / "wall.st1", "ONE\n");
@@ -227,6 +240,14 @@ TEST(StagedFiles, SaveAsMovesTheStageFilesAndKeepsTheStageShown) {
   EXPECT_TRUE(fs::exists(dir / "renamed.st2"));
   EXPECT_NE(read_file(dir / "renamed.vd5d").find("\t222\t"), std::string::npos);
   EXPECT_EQ(read_file(dir / "renamed.vd5d"), read_file(dir / "renamed.st1") + read_file(dir / "renamed.st2"));
+}
+
+TEST(ProblemFiles, AFailedSaveAsKeepsTheName) {
+  TempDir dir;
+  TMainModel model;
+  TProgramData& p = NamedProblem(model, dir);
+  EXPECT_THROW(SaveProblemAs(model, dir / "missing" / "new.vd5d"), EFileError);
+  EXPECT_EQ(p.FileName, (dir / "wall.vd5d").string());
 }
 
 TEST(ProblemFiles, SaveNeedsANameForNewAndOlderFiles) {
