@@ -1,0 +1,44 @@
+// Opening and saving the current problem, without the dialogs: what File Open, Save
+// and Save As do to the files once the user has chosen a name.
+//
+// File-system failures throw EFileError; a save never leaves a half-written file.
+#ifndef VELDRA_APP_PROBLEM_FILES_H
+#define VELDRA_APP_PROBLEM_FILES_H
+
+#include <filesystem>
+#include <vector>
+
+#include "app/data_file_loader.h"
+#include "app/main_model.h"
+#include "app/staged_construction.h"
+
+namespace veldra::app {
+
+struct OpenResult {
+  LoadResult load;                          // the data file's first (or only) problem
+  std::vector<StageReadIssue> stage_issues;  // stage files converted from an older format
+};
+
+// Loads the file with the format code (the open dialog's filter, or
+// FormatFromExtension). A staged file is then split into its stage files, and a file
+// of an older format has every stage converted to the current format; stage 1 is
+// shown.
+OpenResult OpenProblem(TMainModel& model, const std::filesystem::path& file, int format_code);
+
+// True when Save must ask for a name: the problem was never saved, or its file is
+// not of the current format (".vd5d"), which Save never overwrites.
+bool NeedsSaveAs(const TProgramData& problem);
+
+// Save under FileName (the caller has checked NeedsSaveAs): a single-stage problem
+// is written by WriteDataFile; a staged one writes its current stage and then the
+// combined file from the stage files.
+void SaveProblem(TMainModel& model);
+
+// Save As: FileName becomes `file`. A staged problem writes its current stage, joins
+// the stage files of the previous name into the new file and renames them to the new
+// name.
+void SaveProblemAs(TMainModel& model, const std::filesystem::path& file);
+
+}  // namespace veldra::app
+
+#endif  // VELDRA_APP_PROBLEM_FILES_H

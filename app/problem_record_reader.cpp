@@ -1,0 +1,363 @@
+#include "app/problem_record_reader.h"
+
+#include <algorithm>
+
+#include "app/soil_values.h"
+#include "framework/exceptions.h"
+#include "framework/table_column.h"
+#include "framework/table_definitions.h"
+#include "framework/units.h"
+
+namespace veldra::app {
+
+namespace fw = veldra::framework;
+
+namespace {
+
+constexpr EntryNumber kInchesPerFoot = 12;
+constexpr EntryNumber kSquareMillimetresPerSquareMetre = 1000000;
+// Files of older versions hold 0.036 where the active-pressure factor was not set.
+constexpr EntryNumber kUnsetActiveFactor = 0.036L;
+constexpr int kMaxStages = 5;
+// A tieback row gives the prestressing force only when its line holds more words
+// than the six values rows had before that column existed.
+constexpr int kTiebackValuesWithoutForce = 6;
+
+constexpr int kPointLoad = 1;
+constexpr int kLineLoad = 2;
+constexpr int kStripLoad = 3;
+
+}  // namespace
+
+RecordLayout LayoutOfFormat(int format_code) {
+  switch (format_code) {
+    case 1: return {true, true, true, true};
+    case 2: return {true, true, false, true};
+    case 3: return {true, false, false, true};
+    default: return {false, false, false, false};
+  }
+}
+
+ProblemRecordReader::ProblemRecordReader(TProgramData& problem, TWordReader& words, RecordLayout layout,
+                                         bool long_term)
+    : p_(problem), in_(words), layout_(layout), long_term_(long_term) {}
+
+bool ProblemRecordReader::English() const { return p_.UnitSystem == fw::kEnglishUnits; }
+
+int ProblemRecordReader::Count() {
+  const int count = in_.ReadInteger();
+  if (count > 0 && static_cast<std::size_t>(count) > in_.WordsLeft()) throw fw::EInOutError(kInvalidOrIncomplete);
+  return count;
+}
+
+void ProblemRecordReader::ReadBlock() {
+  ControlRecord();
+  WallProperties();
+  Restraints();
+  Stiffness();
+  Loads();
+  Springs();
+  Tiebacks();
+  PYModification();
+  if (p_.PressureCode == 1) Distribution();
+  if (p_.PressureCode > 1 || p_.PYCode > 1) {
+    WallConfiguration();
+    Surcharges();
+    SoilLayers();
+  }
+  ExternalCurves();
+  MomentEICurves();
+}
+
+void ProblemRecordReader::ControlRecord() {
+  p_.SetUnits(in_.ReadInteger());
+  const int restraints = Count();
+  T(fw::kSoilLayer).SetRowCount(restraints);
+  p_.ApplyRestraints = restraints > 0;
+  T(fw::kPileSect).SetRowCount(Count());
+  T(fw::kPYMod).SetRowCount(Count());
+  p_.PressureCode = in_.ReadInteger();
+  p_.PYCode = in_.ReadInteger();
+
+  p_.EarthPressureOption = p_.PressureCode;
+  p_.PressureGenerated = p_.PressureCode > 1;
+  p_.UserPressure = p_.PressureCode == 1;
+  p_.GeneratePY = p_.PYCode >= 2 && p_.PressureCode != 0;
+  p_.ApplyExternalPY = p_.PYCode == 1;
+  // The long-term block belongs to a long-term problem.
+  if (!long_term_) p_.LongTermMode = false;
+
+  const int curve_sets = Count();
+  T(fw::kPYCurves2).SetRowCount(curve_sets);
+  if (curve_sets > 0) p_.ApplyExternalPY = true;
+  p_.ApplyPYModification = T(fw::kPYMod).RowCount() > 0;
+  if (layout_.stage_count) p_.StageCount = std::clamp(in_.ReadInteger(), 1, kMaxStages);
+
+  if (layout_.records_2013) {
+    const int ei_sets = Count();
+    // The long-term block repeats the count; the sets stay as the first block made them.
+    if (!long_term_) {
+      T(fw::kMEICurves2).SetRowCount(ei_sets);
+      p_.ApplyEICurves = ei_sets > 0;
+    }
+  } else {
+    p_.ApplyEICurves = false;
+  }
+
+  if (layout_.records_2015) {
+    const int tiebacks = Count();
+    T(fw::kTiebackTable1).SetRowCount(tiebacks);
+    p_.ApplyTiebacks = tiebacks > 0;
+  } else {
+    T(fw::kTiebackTable1).SetRowCount(0);
+    p_.ApplyTiebacks = false;
+  }
+}
+
+void ProblemRecordReader::WallProperties() {
+  p_.Increments = in_.ReadInteger();
+  p_.IncrementLength = in_.ReadFloat();
+  p_.MaxDeflection = in_.ReadFloat();
+  p_.ClosureTolerance = in_.ReadFloat();
+  p_.WallHeight = in_.ReadFloat();
+  // The writer puts the earth-pressure width here; without the wall configuration
+  // record this is the only copy of it, and the engine spreads tiebacks over it.
+  if (layout_.records_2015) p_.ActiveWidth = in_.ReadFloat();
+}
+
+void ProblemRecordReader::Restraints() {
+  if (!p_.ApplyRestraints) return;
+  fw::TGridTable& t = T(fw::kSoilLayer);
+  for (int r = 0; r < t.RowCount(); ++r) {
+    t.Cell(0, r).SetInteger(in_.ReadInteger());
+    t.Cell(1, r).SetInteger(in_.ReadInteger());
+    t.Cell(2, r).SetFloat(in_.ReadFloat());
+    t.Cell(3, r).SetFloat(in_.ReadFloat());
+  }
+}
+
+void ProblemRecordReader::Stiffness() {
+  fw::TGridTable& t = T(fw::kPileSect);
+  for (int r = 0; r < t.RowCount(); ++r) {
+    t.Cell(0, r).SetInteger(in_.ReadInteger());
+    t.Cell(1, r).SetInteger(in_.ReadInteger());
+    t.Cell(2, r).SetInteger(in_.ReadInteger());
+    t.Cell(3, r).SetFloat(in_.ReadFloat());
+  }
+}
+
+void ProblemRecordReader::Loads() {
+  fw::TGridTable& t = T(fw::kBoundCond);
+  const int rows = Count();
+  t.SetRowCount(rows);
+  p_.ApplyConcentratedLoads = rows > 0;
+  for (int r = 0; r < t.RowCount(); ++r) {
+    for (int c = 0; c < 3; ++c) t.Cell(c, r).SetInteger(in_.ReadInteger());
+    for (int c = 3; c < 6; ++c) t.Cell(c, r).SetFloat(in_.ReadFloat());
+  }
+}
+
+void ProblemRecordReader::Springs() {
+  fw::TGridTable& t = T(fw::kSoilStrength);
+  const int rows = Count();
+  t.SetRowCount(rows);
+  p_.ApplySprings = rows > 0;
+  for (int r = 0; r < t.RowCount(); ++r) {
+    // The file gives the stations before the continuation choice.
+    t.Cell(1, r).SetInteger(in_.ReadInteger());
+    t.Cell(2, r).SetInteger(in_.ReadInteger());
+    t.Cell(0, r).SetInteger(in_.ReadInteger());
+    t.Cell(3, r).SetFloat(in_.ReadFloat());
+    t.Cell(4, r).SetFloat(in_.ReadFloat());
+  }
+}
+
+void ProblemRecordReader::Tiebacks() {
+  fw::TGridTable& t = T(fw::kTiebackTable1);
+  const bool si = t.Units() == fw::kSIUnits;
+  for (int r = 0; r < t.RowCount(); ++r) {
+    for (int c = 0; c < kTiebackValuesWithoutForce; ++c) {
+      EntryNumber value = in_.ReadFloat();
+      if (c == 1 && si) value *= kSquareMillimetresPerSquareMetre;
+      t.Cell(c, r).SetFloat(value);
+    }
+    // A row without the force has none: not the force of a row read before.
+    t.Cell(6, r).SetFloat(in_.WordCount() > kTiebackValuesWithoutForce ? in_.ReadFloat() : 0);
+  }
+}
+
+void ProblemRecordReader::PYModification() {
+  fw::TGridTable& t = T(fw::kPYMod);
+  for (int r = 0; r < t.RowCount(); ++r) {
+    EntryNumber depth = in_.ReadFloat();
+    if (English()) depth /= kInchesPerFoot;
+    t.Cell(0, r).SetFloat(depth);
+    t.Cell(1, r).SetFloat(in_.ReadFloat());
+    t.Cell(2, r).SetFloat(in_.ReadFloat());
+  }
+  p_.ApplyPYModification = t.RowCount() > 0;
+}
+
+void ProblemRecordReader::Distribution() {
+  fw::TGridTable& t = T(long_term_ ? fw::kLongDist : fw::kDistLoad);
+  const bool english = t.Units() == fw::kEnglishUnits;
+  const int rows = Count();
+  t.SetRowCount(rows);
+  p_.EarthPressureOption = 1;
+  p_.UserPressure = rows > 0;
+  for (int r = 0; r < t.RowCount(); ++r) {
+    EntryNumber depth = in_.ReadFloat();
+    EntryNumber load = in_.ReadFloat();
+    // English: the file holds inches and load per inch, the table feet and per foot.
+    if (english) {
+      depth /= kInchesPerFoot;
+      load *= kInchesPerFoot;
+    }
+    t.Cell(0, r).SetFloat(depth);
+    t.Cell(1, r).SetFloat(load);
+  }
+}
+
+void ProblemRecordReader::WallConfiguration() {
+  p_.WallHeight = in_.ReadFloat();
+  p_.ActiveWidth = in_.ReadFloat();
+  p_.PYWidth = in_.ReadFloat();
+  p_.WaterDepthBackfill = in_.ReadFloat();
+  p_.WaterDepthExcavation = in_.ReadFloat();
+  p_.ActiveFactor = in_.ReadFloat();
+  if (p_.ActiveFactor == kUnsetActiveFactor) p_.ActiveFactor = 1.0L;
+  p_.ConfigurationCode = in_.ReadInteger();
+  p_.BackfillSlope = in_.ReadFloat();
+  p_.UniformSurcharge = in_.ReadFloat();
+  LegacySurchargeValues& legacy = p_.LegacySurcharge;
+  legacy.distance = in_.ReadFloat();
+  legacy.point_load = in_.ReadFloat();
+  legacy.line_load = in_.ReadFloat();
+  legacy.strip_load = in_.ReadFloat();
+  legacy.strip_width = in_.ReadFloat();
+}
+
+void ProblemRecordReader::Surcharges() {
+  fw::TGridTable& t = T(fw::kSurchargeTable);
+  if (layout_.records_2013) {
+    const int rows = Count();
+    t.SetRowCount(rows);
+    p_.ApplySurcharge = rows > 0;
+    for (int r = 0; r < t.RowCount(); ++r) {
+      t.Cell(0, r).SetInteger(in_.ReadInteger());
+      for (int c = 1; c < 4; ++c) t.Cell(c, r).SetFloat(in_.ReadFloat());
+    }
+    return;
+  }
+  // Older files give one surcharge of each kind at one distance.
+  const LegacySurchargeValues& legacy = p_.LegacySurcharge;
+  p_.ApplySurcharge = legacy.distance > 0;
+  if (!p_.ApplySurcharge) return;
+  t.SetRowCount(3);
+  const EntryNumber magnitudes[] = {legacy.point_load, legacy.line_load, legacy.strip_load};
+  const int types[] = {kPointLoad, kLineLoad, kStripLoad};
+  for (int r = 0; r < 3; ++r) {
+    t.Cell(0, r).SetInteger(types[r]);
+    t.Cell(1, r).SetFloat(magnitudes[r]);
+    t.Cell(2, r).SetFloat(legacy.distance);
+    t.Cell(3, r).SetFloat(legacy.strip_width);
+  }
+}
+
+void ProblemRecordReader::SoilLayers() {
+  fw::TGridTable& t = T(long_term_ ? fw::kLongSoil : fw::kNewSoil);
+  // Older files give their values in the table's units.
+  const bool english = layout_.two_row_layers && t.Units() == fw::kEnglishUnits;
+  const int layers = Count();
+  t.SetRowCount(layers);
+  auto& parameter_column = static_cast<fw::TTableColumn&>(t.Column(2));
+  EntryNumber bottom = 0;
+  for (int r = 0; r < t.RowCount(); ++r) {
+    const int type = in_.ReadInteger();
+    const EntryNumber depth = in_.ReadFloat();
+    if (!layout_.two_row_layers) {
+      bottom += depth;  // a thickness
+    } else {
+      bottom = english ? depth / kInchesPerFoot : depth;
+    }
+    t.Cell(0, r).SetInteger(type);
+    t.Cell(1, r).SetFloat(bottom);
+    // A fresh parameter table of the layer's type, whatever the row held before.
+    parameter_column.RemakeRow(r);
+    fw::TGridTable* parameters = t.Cell(2, r).AsTable();
+    if (parameters) {
+      parameters->SetNumber(r + 1);
+      parameters->SetRowCount(2);
+    }
+    const auto& slots = SoilValueSlots(type);
+    const int rows_in_file = layout_.two_row_layers ? 2 : 1;
+    const int values = layout_.two_row_layers ? kSoilValuesPerLine : kSoilValuesOlderLine;
+    for (int row = 0; row < rows_in_file; ++row) {
+      for (int k = 0; k < values; ++k) {
+        EntryNumber value = in_.ReadFloat();
+        const SoilValueSlot& slot = slots[static_cast<std::size_t>(k)];
+        if (slot.kind == SoilValueKind::kPlaceholder || !parameters) continue;
+        if (english) value *= EnglishFileDivisor(slot.kind);
+        // The older single set describes the whole layer: top and bottom alike.
+        if (layout_.two_row_layers) {
+          parameters->Cell(slot.column, row).SetFloat(value);
+        } else {
+          parameters->Cell(slot.column, 0).SetFloat(value);
+          parameters->Cell(slot.column, 1).SetFloat(value);
+        }
+      }
+    }
+  }
+}
+
+void ProblemRecordReader::ExternalCurves() {
+  fw::TGridTable& t = T(fw::kPYCurves2);
+  if (t.RowCount() == 0) {
+    p_.ApplyExternalPY = false;
+    return;
+  }
+  for (int r = 0; r < t.RowCount(); ++r) {
+    t.Cell(0, r).SetInteger(in_.ReadInteger());
+    const int points = Count();
+    fw::TGridTable* curve = t.Cell(1, r).AsTable();
+    if (curve) curve->SetRowCount(points);
+    t.Cell(2, r).SetFloat(1.0L);
+    t.Cell(3, r).SetFloat(1.0L);
+    if (layout_.records_2013) {
+      t.Cell(2, r).SetFloat(in_.ReadFloat());
+      t.Cell(3, r).SetFloat(in_.ReadFloat());
+    }
+    for (int k = 0; k < points; ++k) {
+      const EntryNumber y = in_.ReadFloat();
+      const EntryNumber p = in_.ReadFloat();
+      if (!curve) continue;
+      curve->Cell(0, k).SetFloat(y);
+      curve->Cell(1, k).SetFloat(p);
+    }
+  }
+}
+
+void ProblemRecordReader::MomentEICurves() {
+  if (!p_.ApplyEICurves) return;
+  fw::TGridTable& t = T(fw::kMEICurves2);
+  if (t.RowCount() == 0) {
+    p_.ApplyEICurves = false;
+    return;
+  }
+  for (int r = 0; r < t.RowCount(); ++r) {
+    t.Cell(0, r).SetInteger(in_.ReadInteger());
+    t.Cell(1, r).SetInteger(in_.ReadInteger());
+    const int points = Count();
+    fw::TGridTable* curve = t.Cell(2, r).AsTable();
+    if (curve) curve->SetRowCount(points);
+    for (int k = 0; k < points; ++k) {
+      const EntryNumber moment = in_.ReadFloat();
+      const EntryNumber ei = in_.ReadFloat();
+      if (!curve) continue;
+      curve->Cell(0, k).SetFloat(moment);
+      curve->Cell(1, k).SetFloat(ei);
+    }
+  }
+}
+
+}  // namespace veldra::app

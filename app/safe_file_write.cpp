@@ -1,0 +1,84 @@
+#include "app/safe_file_write.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "app/file_errors.h"
+
+namespace veldra::app {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Reason(int error) { return error != 0 ? std::strerror(error) : "write failed"; }
+
+[[noreturn]] void Fail(const fs::path& target, const std::string& reason) {
+  throw EFileError("Cannot write file \"" + target.string() + "\": " + reason);
+}
+
+// The file a link points to, so that the link itself survives the rename.
+fs::path ResolvedTarget(const fs::path& target) {
+  std::error_code ec;
+  if (!fs::is_symlink(target, ec)) return target;
+  fs::path resolved = fs::weakly_canonical(target, ec);
+  return ec ? target : resolved;
+}
+
+// Creates a new file with a name no other file has, beside the target.
+std::FILE* CreateTemporary(const fs::path& target, fs::path& temporary) {
+  static std::mt19937_64 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".%012llx.tmp",
+                  static_cast<unsigned long long>(random() & 0xffffffffffffULL));
+    temporary = target;
+    temporary += suffix;
+    errno = 0;
+    // "x": fail rather than reuse a file that already has this name.
+    if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) return file;
+    if (errno != EEXIST) Fail(target, Reason(errno));
+  }
+  Fail(target, "no temporary file name is free");
+}
+
+}  // namespace
+
+void ReplaceFileContents(const fs::path& requested, std::string_view text) {
+  const fs::path target = ResolvedTarget(requested);
+  fs::path temporary;
+  std::FILE* file = CreateTemporary(target, temporary);
+
+  errno = 0;
+  bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  int error = errno;
+  if (ok && std::fflush(file) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (std::fclose(file) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  std::error_code ec;
+  if (!ok) {
+    fs::remove(temporary, ec);
+    Fail(target, Reason(error));
+  }
+
+  const fs::file_status old_status = fs::status(target, ec);
+  if (!ec && fs::is_regular_file(old_status)) fs::permissions(temporary, old_status.permissions(), ec);
+
+  fs::rename(temporary, target, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    Fail(target, ec.message());
+  }
+}
+
+}  // namespace veldra::app

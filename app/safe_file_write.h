@@ -1,0 +1,22 @@
+// Replacing a file's contents without ever leaving it half written.
+#ifndef VELDRA_APP_SAFE_FILE_WRITE_H
+#define VELDRA_APP_SAFE_FILE_WRITE_H
+
+#include <filesystem>
+#include <string_view>
+
+namespace veldra::app {
+
+// Writes `text` to a new temporary file in the target's folder and renames it over
+// the target, so that the target holds either its previous contents or all of
+// `text`. A target that is a symbolic link keeps the link: the file it points to is
+// replaced. The permissions of an existing target are kept.
+//
+// Throws EFileError when the temporary file cannot be created or written (disk
+// full, no access) or the rename fails; the temporary file is then removed and the
+// target is untouched.
+void ReplaceFileContents(const std::filesystem::path& target, std::string_view text);
+
+}  // namespace veldra::app
+
+#endif  // VELDRA_APP_SAFE_FILE_WRITE_H
