@@ -55,5 +55,83 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+// Every file cut short after any of its lines ends with the end-of-file message,
+// whatever record the cut falls in.
+TEST(HostileInput, AFileCutAfterAnyLineEndsInOrder) {
+  const fs::path root(VELDRA_SOURCE_DIR);
+  for (const fs::path& file :
+       {root / "tests/engine/data/golden/small-wall.vd5d", root / "fuzz/seeds/soil-type-2.vd5d",
+        root / "fuzz/seeds/soil-type-5.vd5d", root / "examples/three-stage-excavation.vd5d"}) {
+    const std::string data = read_file(file);
+    std::size_t cut = 0;
+    int lines = 0;
+    while ((cut = data.find('\n', cut)) != std::string::npos && cut + 1 < data.size()) {
+      ++cut;
+      ++lines;
+      const EngineRun run = run_engine(data.substr(0, cut));
+      ASSERT_EQ(run.status.outcome, RunOutcome::InputError) << file << " cut after line " << lines;
+      EXPECT_EQ(run.status.message.rfind("ERROR STOP -- END OF DATA FILE ON LINE " +
+                                             std::to_string(lines), 0), 0u)
+          << file << " " << lines << ": " << run.status.message;
+      EXPECT_NE(run.report.find("END OF ANALYSIS"), std::string::npos);
+      EXPECT_FALSE(has_non_finite(run.report + run.plot + run.notes)) << file << " " << lines;
+    }
+  }
+}
+
+struct TextCase {
+  const char* name;
+  std::string data;
+  const char* message;
+};
+
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
+
+class HostileTextTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(HostileTextTest, IsRefusedWithItsMessage) {
+  const EngineRun run = run_engine(GetParam().data);
+  EXPECT_EQ(run.status.outcome, RunOutcome::InputError);
+  EXPECT_EQ(run.status.message, GetParam().message);
+  EXPECT_NE(run.report.find("END OF ANALYSIS"), std::string::npos);
+}
+
+std::string garbage() {
+  std::string bytes = "\x7f""ELF\n";
+  for (int i = 0; i < 512; ++i) bytes += static_cast<char>((i * 97 + 13) % 256);
+  return bytes;
+}
+
+const std::string kHead = "T\n1 0 1 0 0 0 0 1 0 0\n10 12 100 0.001 0 12\n0 10 1 1E9\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, HostileTextTest,
+    ::testing::Values(
+        TextCase{"binary_garbage", garbage(), "ERROR STOP -- INVALID NUMBER ON LINE 2, ITEM 1"},
+        TextCase{"nan_word", kHead + "1\n1 0 0 nan 0 0\n",
+                 "ERROR STOP -- VALUE NOT FINITE ON LINE 6, ITEM 4"},
+        TextCase{"inf_word", kHead + "1\n1 0 0 -inf 0 0\n",
+                 "ERROR STOP -- VALUE NOT FINITE ON LINE 6, ITEM 4"},
+        TextCase{"negative_load_count", kHead + "-3\n",
+                 "ERROR STOP -- NEGATIVE NUMBER OF LOAD ROWS ON LINE 5"},
+        TextCase{"huge_load_count", kHead + "2147483647\n",
+                 "TOO MUCH DATA FOR AVAILABLE STORAGE"},
+        TextCase{"integer_beyond_32_bits", kHead + "4294967296\n",
+                 "ERROR STOP -- INVALID NUMBER ON LINE 5, ITEM 1"},
+        TextCase{"negative_restraint_count",
+                 "T\n1 -1 1 0 0 0 0 1 0 0\n10 12 100 0.001 0 12\n",
+                 "ERROR STOP -- NEGATIVE NUMBER OF RESTRAINT ROWS ON LINE 3"},
+        TextCase{"too_many_soil_layers",
+                 "T\n1 0 1 0 0 2 0 1 0 0\n10 12 100 0.001 60 12\n0 10 1 1E9\n0\n0\n"
+                 "60 12 12 0 0 1 1 0\n0 0 0 0 0 0\n0\n11\n",
+                 "TOO MUCH DATA FOR AVAILABLE STORAGE"},
+        TextCase{"too_many_surcharges",
+                 "T\n1 0 1 0 0 2 0 1 0 0\n10 12 100 0.001 60 12\n0 10 1 1E9\n0\n0\n"
+                 "60 12 12 0 0 1 1 0\n0 0 0 0 0 0\n21\n",
+                 "TOO MUCH DATA FOR AVAILABLE STORAGE"},
+        TextCase{"negative_increment_length", "T\n1 0 1 0 0 0 0 1 0 0\n10 -12 100 0.001 0 12\n",
+                 "ERROR STOP -- INCREMENT LENGTH MUST BE POSITIVE"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace veldra::test
