@@ -88,8 +88,6 @@ class PlotDataReader {
       : g_(graphs), in_(in), context_(context) {}
 
   void Read() {
-    for (const auto& entry : g_.All()) entry.graph->SetPointCount(CurveList::kMain, 0);
-
     ReplaceCurves(g_.pltLD, CurveList::kMain, 1);
     ReplaceCurves(g_.PltCombine, CurveList::kMain, 3);
     for (int c = 0; c < 3; ++c) g_.PltCombine.CurveAt(CurveList::kMain, c).Name = kCombinedNames[c];
@@ -313,6 +311,7 @@ PlotDataContext PlotDataContextOf(const TMainModel& model) {
 PlotDataResult ReadPlotData(fw::TMainGraphs& graphs, const std::filesystem::path& file, bool report,
                             const PlotDataContext& context) {
   PlotDataResult result;
+  for (const auto& entry : graphs.All()) entry.graph->SetPointCount(CurveList::kMain, 0);
   try {
     TWordReader in(file);
     PlotDataReader(graphs, in, context).Read();

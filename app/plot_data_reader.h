@@ -65,7 +65,8 @@ struct PlotDataResult {
 // list loses its points. A failure (missing file, a word that is not a number of the
 // expected kind, the numbers ending early, or a curve count the rest of the file
 // cannot hold) stops the reading: the graphs keep what was read, and the captions,
-// units and padding of a complete reading are not applied.
+// units and padding of a complete reading are not applied. A negative count reads
+// as none.
 //
 // Curves of the earth-pressure, p-y and result graphs that differ in length are
 // padded to the longest with copies of their own last point; which points are

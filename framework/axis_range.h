@@ -20,7 +20,8 @@ struct AxisRange {
 // (smallest <= largest, both finite). Equal ends are widened by 0.01 each way. The
 // step is 10^floor(log10(max - min)), divided by 10 when the fractional part of that
 // logarithm is below log10(3); the minimum is rounded down and the maximum up to a
-// multiple of the step. -0.37 and 12.3 give -1 to 13 with step 1.
+// multiple of the step. -0.37 and 12.3 give -1 to 13 with step 1. Ends without a
+// finite positive span between them come back as they are, with step 0.
 //
 // Ends that are multiples of the step up to rounding noise stay where they are:
 // 0.3 to 0.9 gives 0.3 to 0.9, not 0.2 to 0.9.

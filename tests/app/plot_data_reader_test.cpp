@@ -325,6 +325,12 @@ TEST_F(PlotDataReading, ReadingAgainReplacesTheCurves) {
   EXPECT_EQ(graphs.pltDMS.CurveCount(CurveList::kPanel3), 1);
   EXPECT_EQ(graphs.pltLD.CurveCount(), 1);
   EXPECT_EQ(graphs.pltPY.CurveCount(), 0);
+
+  // A file that is gone leaves no stale points behind; the curves stay.
+  std::filesystem::remove(dir / "wall.vd5p");
+  EXPECT_FALSE(ReadPlotData(graphs, dir / "wall.vd5p", false, context).complete);
+  for (const auto& entry : graphs.All()) EXPECT_EQ(entry.graph->PointCount(), 0) << entry.name;
+  EXPECT_EQ(graphs.pltDef.CurveCount(), 1);
 }
 
 TEST_F(PlotDataReading, AFileCutShortKeepsWhatWasRead) {
