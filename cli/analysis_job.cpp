@@ -53,6 +53,16 @@ bool move_into_place(const fs::path& from, const fs::path& to, std::string& erro
 
 }  // namespace
 
+fs::path result_base(const fs::path& data, const std::optional<fs::path>& out_dir) {
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(data, ec);
+  fs::path dir = out_dir ? fs::absolute(*out_dir, ec) : absolute.parent_path();
+  // Two spellings of one directory (a symbolic link, "a/../b") are one place.
+  fs::path canonical = fs::weakly_canonical(dir, ec);
+  dir = ec ? dir.lexically_normal() : canonical;
+  return dir / absolute.stem();
+}
+
 JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir) {
   JobResult job;
   std::error_code ec;

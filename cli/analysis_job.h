@@ -23,6 +23,12 @@ struct JobResult {
 JobResult run_job(const std::filesystem::path& data,
                   const std::optional<std::filesystem::path>& out_dir);
 
+// Where run_job puts the results of `data`, without the extension: the output
+// directory (or the data file's), made canonical as far as it exists, and the data
+// file's stem. Two data files with one result base would overwrite each other.
+std::filesystem::path result_base(const std::filesystem::path& data,
+                                  const std::optional<std::filesystem::path>& out_dir);
+
 // Exit status of a run: 0 finished, 2 input error, 3 soil-model stop, 1 otherwise.
 int exit_status(const RunStatus& status);
 
