@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <iostream>
 
@@ -75,7 +76,10 @@ int run_batch_mode(const cli::Options& opt) {
     cli::print_batch_totals(std::cout, items, workers, elapsed.count());
   }
   if (const int sig = cli::interrupting_signal()) {
-    std::cerr << "veldra-calc: interrupted; the files not analysed are marked \"not run\"\n";
+    const auto analysed = std::count_if(items.begin(), items.end(),
+                                        [](const cli::BatchItem& item) { return item.analysed; });
+    std::cerr << "veldra-calc: interrupted: " << analysed << " of " << items.size()
+              << " files analysed, the others not run\n";
     return 128 + sig;
   }
   return cli::batch_exit_status(items);
