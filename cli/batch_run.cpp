@@ -76,6 +76,7 @@ void run_batch(std::vector<BatchItem>& items, const std::optional<fs::path>& out
   std::mutex report_mutex;
   std::size_t finished = 0;
   auto work = [&] {
+    std::optional<ScratchDir> scratch;
     for (;;) {
       if (stop.load()) return;
       const std::size_t i = next.fetch_add(1);
@@ -87,7 +88,9 @@ void run_batch(std::vector<BatchItem>& items, const std::optional<fs::path>& out
         // Nothing may escape a worker thread; the engine itself never throws, but
         // the file handling around it can run out of memory like anything else.
         try {
-          item.job = run_job(item.data, out_dir);
+          // Made on the first job, so that an idle worker makes none.
+          if (!scratch) scratch.emplace();
+          item.job = run_job(item.data, out_dir, &*scratch);
         } catch (const std::exception& e) {
           item.job = JobResult{};
           item.job.error = item.data.string() + ": " + e.what();
