@@ -10,29 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A directory of our own under the system's temporary directory, removed with
-// whatever it holds when the job is done.
-class ScratchDir {
- public:
-  ScratchDir() {
-    std::error_code ec;
-    fs::path base = fs::temp_directory_path(ec);
-    if (ec) base = "/tmp";
-    std::string pattern = (base / "veldra-calc.XXXXXX").string();
-    if (char* made = mkdtemp(pattern.data())) path_ = made;
-  }
-  ~ScratchDir() {
-    std::error_code ec;
-    if (!path_.empty()) fs::remove_all(path_, ec);
-  }
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
 // Moves a finished file into place: a rename when both lie on one file system,
 // otherwise a copy beside the target renamed over it, so that a reader never sees
 // a half-written result.
@@ -53,7 +30,31 @@ bool move_into_place(const fs::path& from, const fs::path& to, std::string& erro
 
 }  // namespace
 
-JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir) {
+ScratchDir::ScratchDir() {
+  std::error_code ec;
+  fs::path base = fs::temp_directory_path(ec);
+  if (ec) base = "/tmp";
+  std::string pattern = (base / "veldra-calc.XXXXXX").string();
+  if (char* made = mkdtemp(pattern.data())) path_ = made;
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ec;
+  if (!path_.empty()) fs::remove_all(path_, ec);
+}
+
+fs::path result_base(const fs::path& data, const std::optional<fs::path>& out_dir) {
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(data, ec);
+  fs::path dir = out_dir ? fs::absolute(*out_dir, ec) : absolute.parent_path();
+  // Two spellings of one directory (a symbolic link, "a/../b") are one place.
+  fs::path canonical = fs::weakly_canonical(dir, ec);
+  dir = ec ? dir.lexically_normal() : canonical;
+  return dir / absolute.stem();
+}
+
+JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir,
+                  const ScratchDir* shared_scratch) {
   JobResult job;
   std::error_code ec;
   if (!fs::is_regular_file(data, ec)) {
@@ -72,7 +73,9 @@ JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir) 
                                dir / stem.string().append(".vd5p"),
                                dir / stem.string().append(".vd5r")};
 
-  ScratchDir scratch;
+  std::optional<ScratchDir> own_scratch;
+  if (!shared_scratch) own_scratch.emplace();
+  const ScratchDir& scratch = shared_scratch ? *shared_scratch : *own_scratch;
   if (scratch.path().empty()) {
     job.error = "cannot create a scratch directory";
     return job;
@@ -85,14 +88,18 @@ JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir) 
   paths.notes = scratch.path() / targets[2].filename();
   paths.working_dir = scratch.path();
   job.status = run_analysis(paths);
-  if (job.status.outcome == RunOutcome::FileError) return job;
-
   const fs::path made[3] = {paths.report, paths.plot, paths.notes};
-  for (int i = 0; i < 3; ++i) {
-    if (!fs::exists(made[i], ec)) continue;
-    if (!move_into_place(made[i], targets[i], job.error)) return job;
+  if (job.status.outcome != RunOutcome::FileError) {
+    bool moved = true;
+    for (int i = 0; i < 3 && moved; ++i) {
+      if (fs::exists(made[i], ec)) moved = move_into_place(made[i], targets[i], job.error);
+    }
+    if (moved) job.report = targets[0];
   }
-  job.report = targets[0];
+  // A shared scratch directory starts the next job empty.
+  if (shared_scratch) {
+    for (const fs::path& left : made) fs::remove(left, ec);
+  }
   return job;
 }
 

@@ -20,8 +20,32 @@ struct JobResult {
   std::string error;              // a file error of the front end itself
 };
 
+// A directory of our own under the system's temporary directory, removed with
+// whatever it holds when it goes. path() is empty when it could not be made.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Analyses `data` and moves its results into place. Without `shared_scratch` the
+// job makes a scratch directory of its own; a batch worker passes the one it keeps
+// for all of its jobs (one job at a time), which is left empty again.
 JobResult run_job(const std::filesystem::path& data,
-                  const std::optional<std::filesystem::path>& out_dir);
+                  const std::optional<std::filesystem::path>& out_dir,
+                  const ScratchDir* shared_scratch = nullptr);
+
+// Where run_job puts the results of `data`, without the extension: the output
+// directory (or the data file's), made canonical as far as it exists, and the data
+// file's stem. Two data files with one result base would overwrite each other.
+std::filesystem::path result_base(const std::filesystem::path& data,
+                                  const std::optional<std::filesystem::path>& out_dir);
 
 // Exit status of a run: 0 finished, 2 input error, 3 soil-model stop, 1 otherwise.
 int exit_status(const RunStatus& status);

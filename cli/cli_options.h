@@ -13,8 +13,14 @@ struct Options {
   bool help = false;
   bool names = false;                    // run from NAMES.dat in the current directory
   std::vector<std::filesystem::path> files;
+  std::optional<std::filesystem::path> batch_list;  // --batch LISTFILE ("-": standard input)
+  int jobs = 0;                          // -j N; 0: one per core
   std::optional<std::filesystem::path> out_dir;
   bool quiet = false;
+
+  // Several files, or a list of them: analysed in parallel, with a final table.
+  // One data file on the command line keeps the single-file behaviour.
+  bool batch() const { return batch_list.has_value() || files.size() > 1; }
 };
 
 // Parses argv. On a usage error returns nothing and sets `error`.

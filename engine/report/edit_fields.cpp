@@ -19,6 +19,27 @@ constexpr int kFixedRoom = kMaxScale + 309 + 1 + kMaxDigits + kMaxScale + 16;
 // Room for the scientific digits of an E field: at most kMaxDigits + 1 digits.
 constexpr int kScientificRoom = kMaxDigits + 16;
 
+// One field put together on the stack and appended in one go: a report holds
+// thousands of fields, and every single append to a string checks its capacity.
+class Field {
+ public:
+  explicit Field(int blanks) : size_(blanks) { std::memset(text_, ' ', static_cast<std::size_t>(blanks)); }
+  void put(char c) { text_[size_++] = c; }
+  void put(const char* text, int count) {
+    std::memcpy(text_ + size_, text, static_cast<std::size_t>(count));
+    size_ += count;
+  }
+  void fill(char c, int count) {
+    std::memset(text_ + size_, c, static_cast<std::size_t>(count));
+    size_ += count;
+  }
+  void append_to(std::string& out) const { out.append(text_, static_cast<std::size_t>(size_)); }
+
+ private:
+  char text_[kMaxWidth];  // callers check that the field fits its width first
+  int size_;
+};
+
 // NaN and infinities as gfortran writes them, so that a value the engine failed to
 // guard is still recognisable in the report.
 bool append_non_finite(std::string& out, double value, int w) {
@@ -83,12 +104,13 @@ bool try_f(std::string& out, double value, int w, int d, int scale) {
     }
   }
   if (length > w) return false;
-  out.append(static_cast<std::size_t>(w - length), ' ');
-  if (negative) out.push_back('-');
-  if (leading_zero) out.push_back('0');
-  out.append(int_begin, static_cast<std::size_t>(int_len));
-  out.push_back('.');
-  out.append(int_end, static_cast<std::size_t>(frac_len));
+  Field field(w - length);
+  if (negative) field.put('-');
+  if (leading_zero) field.put('0');
+  field.put(int_begin, int_len);
+  field.put('.');
+  field.put(int_end, frac_len);
+  field.append_to(out);
   return true;
 }
 
@@ -126,14 +148,15 @@ bool try_e(std::string& out, double value, int w, int d, int scale) {
   const bool leading_zero = scale <= 0 && length + 1 <= w;
   if (leading_zero) ++length;
   if (length > w) return false;
-  out.append(static_cast<std::size_t>(w - length), ' ');
-  if (negative) out.push_back('-');
-  if (leading_zero) out.push_back('0');
-  out.append(digits, static_cast<std::size_t>(int_digits));
-  out.push_back('.');
-  out.append(static_cast<std::size_t>(zeros_after_point), '0');
-  out.append(digits + int_digits, static_cast<std::size_t>(significant - int_digits));
-  out.append(exponent_text, 4);
+  Field field(w - length);
+  if (negative) field.put('-');
+  if (leading_zero) field.put('0');
+  field.put(digits, int_digits);
+  field.put('.');
+  field.fill('0', zeros_after_point);
+  field.put(digits + int_digits, significant - int_digits);
+  field.put(exponent_text, 4);
+  field.append_to(out);
   return true;
 }
 
@@ -158,10 +181,11 @@ void append_i(std::string& out, long long value, int w, int m) {
     append_stars(out, w);
     return;
   }
-  out.append(static_cast<std::size_t>(w - length), ' ');
-  if (negative) out.push_back('-');
-  out.append(static_cast<std::size_t>(zeros), '0');
-  out.append(digits, static_cast<std::size_t>(n));
+  Field field(w - length);
+  if (negative) field.put('-');
+  field.fill('0', zeros);
+  field.put(digits, n);
+  field.append_to(out);
 }
 
 void append_f(std::string& out, double value, int w, int d, int scale) {

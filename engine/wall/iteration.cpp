@@ -4,6 +4,8 @@
 #include "engine/wall/wall_solver.h"
 
 #include <cmath>
+#include <ostream>
+#include <string>
 
 namespace veldra::engine {
 namespace {
@@ -57,6 +59,15 @@ bool apply_span(ProblemState& st, const Curve& a, const Curve& b, bool same_curv
   });
   return true;
 }
+
+// The monitor line of an iteration. Parsed once for all threads (format_to only
+// reads it), and written through a buffer that has its room before the loop
+// starts, so that the loop itself allocates nothing.
+const FortranFormat& monitor_line() {
+  static const FortranFormat layout("(3X,I4,7X,A9,I4,2X,5E10.3)");
+  return layout;
+}
+constexpr std::size_t kMonitorLineRoom = 128;  // the line is 79 characters
 
 int count_changed_since_outer(const ProblemState& st) {
   int count = 0;
@@ -148,6 +159,9 @@ bool iterate(ProblemState& st, std::ostream& notes) {
   const int first = station_index(-1);
   const int last = station_index(st.n + 1);
   st.iteration = 0;
+  const FortranFormat& monitor = monitor_line();
+  thread_local std::string line;
+  line.reserve(kMonitorLineRoom);
   for (int it = 1; it <= st.max_iterations; ++it) {
     st.iteration = it;
     for (int i = first; i <= last; ++i) {
@@ -159,9 +173,13 @@ bool iterate(ProblemState& st, std::ostream& notes) {
     if (!apply_curve_spans(st)) return false;
     solve_wall(st);
     const int w1 = station_index(1);
-    fwrite(notes, "(3X,I4,7X,A9,I4,2X,5E10.3)",
-           {it, st.off_curve ? "YES" : "NO", st.nnc, st.W[w1], st.W[w1 + 1], st.W[w1 + 2],
-            st.W[w1 + 3], st.W[w1 + 4]});
+    const FormatValue values[] = {it,          st.off_curve ? "YES" : "NO", st.nnc,
+                                  st.W[w1],    st.W[w1 + 1],                st.W[w1 + 2],
+                                  st.W[w1 + 3], st.W[w1 + 4]};
+    line.clear();
+    monitor.format_to(line, values);
+    line.push_back('\n');
+    notes.write(line.data(), static_cast<std::streamsize>(line.size()));
     if (st.nexc > 0) break;
     if (st.nnc > 0) continue;
     if (st.ctl.nei == 0) break;
