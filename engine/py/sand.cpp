@@ -3,6 +3,7 @@
 #include "engine/py/equivalent_depth.h"
 #include "engine/py/frictional_resistance.h"
 #include "engine/py/offsets.h"
+#include "engine/py/parabolic_curve.h"
 #include "engine/py/py_constants.h"
 #include "engine/report/fortran_format.h"
 
@@ -21,23 +22,9 @@ SandShape sand_shape(double ps, double a, double bf, double b, double kx, double
   s.n = s.pm / (s.m * s.ym);
   s.c = s.pm / std::pow(s.ym, 1.0 / s.n);
   s.yk = x > 0.0 ? std::pow(s.c / kx, s.n / (s.n - 1.0)) : 2.0 * b;
-  if (s.yk > s.yu) {
-    // The initial line stays below the parabola: rebuild on the line reaching pu.
-    s.ym = (s.ym / s.yu) * (s.pu / kx);
-    s.yu = s.pu / kx;
-    s.yk = s.ym / 10.0;
-  }
-  const double yk1 = s.yk <= s.ym / 5.0 ? s.yk : s.ym / 10.0;
+  rebuild_on_initial_line(s.yk, s.ym, s.yu, s.pu, kx);
   CurvePoints& p = s.points;
-  p.y[1] = 0.0;
-  p.y[2] = yk1 / 2.0;
-  p.y[3] = yk1;
-  for (int t = 1; t <= 9; ++t) p.y[3 + t] = yk1 + (s.ym - yk1) * t / 10.0;
-  p.y[13] = s.ym;
-  p.y[14] = (2.0 * s.ym + s.yu) / 3.0;
-  p.y[15] = (2.0 * s.yu + s.ym) / 3.0;
-  p.y[16] = s.yu;
-  p.y[17] = kLastPointFactor * s.yu;
+  parabolic_deflections(p, s.yk, s.ym, s.yu);
   for (int k = 1; k <= 17; ++k) {
     const double y = p.y[k];
     double v = 0.0;
