@@ -2,6 +2,7 @@
 // one by one, a failing file does not stop the others, and the single-file mode
 // keeps its exit codes.
 #include "tests/cli/cli_run.h"
+#include "tests/support/small_walls.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -235,17 +236,6 @@ TEST_P(SingleFile, KeepsItsSummaryAndExitCode) {
     EXPECT_EQ(run.out.find("STATUS"), std::string::npos) << "no batch table: " << run.out;
   }
 }
-
-const char* const kCantilever =
-    "CANTILEVER TEST WALL\n"
-    "1 1\t1\t0\t0\t0 0 1 0 0\n"
-    "10 12\t10\t0.001\t0\t12\n"
-    "3\t10\t0\t0\n"
-    "0\t10\t1\t1.0E9\n"
-    "1\n"
-    "1\t0\t0\t1000\t0\t0\n"
-    "0\n"
-    "0\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SingleFile,

@@ -1,6 +1,7 @@
 // A run over the outputs of an earlier run replaces them whole: the streams append,
 // so an output that existed must be emptied before the run writes it.
 #include "engine/driver/run.h"
+#include "tests/support/small_walls.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +10,6 @@
 
 namespace veldra::test {
 namespace {
-
-const char* const kCantilever =
-    "CANTILEVER TEST WALL\n"
-    "1 1\t1\t0\t0\t0 0 1 0 0\n"
-    "10 12\t10\t0.001\t0\t12\n"
-    "3\t10\t0\t0\n"
-    "0\t10\t1\t1.0E9\n"
-    "1\n"
-    "1\t0\t0\t1000\t0\t0\n"
-    "0\n"
-    "0\n";
 
 RunPaths paths_in(const TempDir& dir) {
   RunPaths paths;

@@ -5,6 +5,7 @@
 #include "engine/state/problem_state.h"
 #include "engine/state/unit_labels.h"
 #include "tests/support/engine_run.h"
+#include "tests/support/small_walls.h"
 #include "tests/support/temp_dir.h"
 
 #include <dlfcn.h>
@@ -19,18 +20,6 @@ namespace veldra::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Cantilever of 10 increments fixed at the tip, a lateral load at the top.
-const char* const kCantilever =
-    "CANTILEVER TEST WALL\n"
-    "1 1\t1\t0\t0\t0 0 1 0 0\n"
-    "10 12\t10\t0.001\t0\t12\n"
-    "3\t10\t0\t0\n"
-    "0\t10\t1\t1.0E9\n"
-    "1\n"
-    "1\t0\t0\t1000\t0\t0\n"
-    "0\n"
-    "0\n";
 
 // Runs the current directory's code with `dir` as current directory.
 class InDirectory {
