@@ -7,7 +7,7 @@
 #include <QDialog>
 
 #include "app/main_model.h"
-#include "app/run/stage_controls.h"
+#include "app/run/stage_count_field.h"
 
 class QCheckBox;
 class QLabel;

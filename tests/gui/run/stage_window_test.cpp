@@ -18,8 +18,8 @@
 #include <sstream>
 
 #include "app/problem_files.h"
-#include "app/run/stage_controls.h"
 #include "app/stage_files.h"
+#include "app/staged_construction.h"
 #include "framework/main_graphs.h"
 #include "gui/run/run_command.h"
 #include "gui/run/stage_commands.h"
@@ -90,7 +90,7 @@ class StageWindowTest : public QObject {
       };
       run.store_plot_read = [this](bool read) { plot_read = read; };
       stages.onStagesChanged = [this] {
-        window.statusBar()->showMessage(QString::fromStdString(app::StageControlsOf(model.Problem()).status_text));
+        window.statusBar()->showMessage(QString::fromStdString(app::StageStatusText(model.Problem())));
       };
       window.show();
     }
