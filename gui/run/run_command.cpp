@@ -2,20 +2,21 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QMainWindow>
 
-#include "gui/run/message_boxes.h"
+#include "gui/core/error_guard.h"
 
 namespace veldra::gui {
 
-TRunCommand::TRunCommand(app::TMainModel& model, framework::TMainGraphs& graphs, QWidget* window)
-    : QObject(window), window_(window), run_(model, graphs) {
+TRunCommand::TRunCommand(ChildHost& host)
+    : QObject(host.MainWindow()), host_(host), run_(host.Model(), host.Graphs()) {
   run_.SetLibraryPath(app::EngineLibraryPath(QCoreApplication::applicationDirPath().toStdString()));
-  run_.hooks.save = [this] { return save && save(); };
+  run_.hooks.save = [this] { return host_.Save(); };
   run_.hooks.show_message = [this](app::MessageKind kind, const std::string& text) {
     if (kind == app::MessageKind::kWarning) {
-      ShowWarning(window_, text);
+      ShowWarning(host_.MainWindow(), text);
     } else {
-      ShowInformation(window_, text);
+      ShowInformation(host_.MainWindow(), text);
     }
   };
   run_.hooks.busy = [](bool busy) {
@@ -25,18 +26,10 @@ TRunCommand::TRunCommand(app::TMainModel& model, framework::TMainGraphs& graphs,
       QApplication::restoreOverrideCursor();
     }
   };
-  run_.hooks.store_plot_read = [this](bool read) {
-    if (store_plot_read) store_plot_read(read);
-  };
-  run_.hooks.refresh_diagram_buttons = [this] {
-    if (refresh_diagram_buttons) refresh_diagram_buttons();
-  };
+  run_.hooks.store_plot_read = [this](bool read) { host_.SetPlotRead(read); };
+  run_.hooks.refresh_diagram_buttons = [this] { host_.UpdateActions(); };
 }
 
-app::RunResult TRunCommand::Execute() {
-  const app::RunResult result = run_.Run();
-  if (result.end == app::RunEnd::kCompleted || result.end == app::RunEnd::kRefused) emit runFinished(result.end);
-  return result;
-}
+app::RunResult TRunCommand::Execute() { return run_.Run(); }
 
 }  // namespace veldra::gui

@@ -1,16 +1,14 @@
 // TRunCommand: "&Run Analysis" in the main window. The sequence is TAnalysisRun's;
-// this side shows its messages in boxes over the window, the busy cursor for the
-// engine call, and hands the save, the plot-read flag and the refresh of the diagram
-// buttons to the main window.
+// this side shows its messages in boxes over the window and the busy cursor for the
+// engine call, and asks the main window to save, to keep the plot-read flag and to
+// apply its rules again.
 #ifndef VELDRA_GUI_RUN_RUN_COMMAND_H
 #define VELDRA_GUI_RUN_RUN_COMMAND_H
 
 #include <QObject>
-#include <QPointer>
-#include <QWidget>
-#include <functional>
 
 #include "app/run/analysis_run.h"
+#include "gui/core/child_windows.h"
 
 namespace veldra::gui {
 
@@ -19,25 +17,17 @@ class TRunCommand : public QObject {
 
  public:
   // The engine library is looked up from the program's folder (EngineLibraryPath).
-  TRunCommand(app::TMainModel& model, framework::TMainGraphs& graphs, QWidget* window);
+  // Lives as long as the host's window, its parent.
+  explicit TRunCommand(ChildHost& host);
 
   app::TAnalysisRun& Sequence() { return run_; }
 
-  // The main window's part, as TAnalysisRun::Hooks describes it.
-  std::function<bool()> save;
-  std::function<void(bool read)> store_plot_read;
-  std::function<void()> refresh_diagram_buttons;
-
-  // Runs the command. File-system failures throw EFileError: call it through the
-  // window's error guard.
+  // Runs the command. File-system failures throw EFileError: the main window runs
+  // its commands under its error guard.
   app::RunResult Execute();
 
- signals:
-  // After every run that reached the engine, with how it ended.
-  void runFinished(veldra::app::RunEnd end);
-
  private:
-  QPointer<QWidget> window_;
+  ChildHost& host_;
   app::TAnalysisRun run_;
 };
 

@@ -1,10 +1,15 @@
 #include "gui/run/stage_commands.h"
 
-#include <QWidget>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
 #include <string>
 
+#include "app/file_commands.h"
 #include "app/staged_construction.h"
-#include "gui/run/message_boxes.h"
+#include "gui/core/error_guard.h"
+#include "gui/core/qt_text.h"
 #include "gui/run/staged_construction_dialog.h"
 
 namespace veldra::gui {
@@ -17,46 +22,59 @@ void Report(QWidget* window, const app::LoadResult& result) {
 
 }  // namespace
 
-TStageCommands::TStageCommands(app::TMainModel& model, QWidget* window)
-    : QObject(window), model_(model), window_(window) {}
+TStageCommands::TStageCommands(ChildHost& host) : QObject(host.MainWindow()), host_(host) {}
 
 void TStageCommands::Changed() {
-  if (onStagesChanged) onStagesChanged();
+  // The status bar, the Stage menu and the stage buttons follow the problem.
+  host_.UpdateActions();
 }
 
 void TStageCommands::SwitchToStage(int stage) {
-  if (stage == model_.Problem().CurrentStage) return;
-  const app::LoadResult result = app::SwitchToStage(model_, stage);
+  if (stage == host_.Model().Problem().CurrentStage) return;
+  const app::LoadResult result = app::SwitchToStage(host_.Model(), stage);
   Changed();
-  Report(window_, result);
+  Report(host_.MainWindow(), result);
 }
 
-void TStageCommands::UpdateCurrentStage() { app::UpdateCurrentStage(model_); }
+void TStageCommands::UpdateCurrentStage() { app::UpdateCurrentStage(host_.Model()); }
 
 void TStageCommands::CopyPreviousStage() {
-  const int stage = model_.Problem().CurrentStage;
+  const int stage = host_.Model().Problem().CurrentStage;
   if (stage <= 1) return;
-  if (!AskYesNo(window_, "Do you want to copy all information from Stage " + std::to_string(stage - 1) +
-                             " to Stage " + std::to_string(stage))) {
+  const std::string question = "Do you want to copy all information from Stage " + std::to_string(stage - 1) +
+                               " to Stage " + std::to_string(stage);
+  if (QMessageBox::question(host_.MainWindow(), QString::fromLatin1(app::kApplicationTitle), MessageText(question),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes) {
     return;
   }
-  const app::LoadResult result = app::CopyPreviousStage(model_);
+  const app::LoadResult result = app::CopyPreviousStage(host_.Model());
   Changed();
-  Report(window_, result);
+  Report(host_.MainWindow(), result);
+}
+
+TDlgStagedConstruction* TStageCommands::Dialog() const {
+  if (modal_) return modal_;
+  return child_ ? qobject_cast<TDlgStagedConstruction*>(child_->widget()) : nullptr;
 }
 
 void TStageCommands::ShowStagedConstructionDialog(bool modal) {
-  if (!dialog_) {
-    dialog_ = new TDlgStagedConstruction(model_, window_);
-    connect(dialog_, &TDlgStagedConstruction::stageCountApplied, this, &TStageCommands::Changed);
+  // One dialog at a time: an open one comes to the front, whichever way it was asked for.
+  if (child_) {
+    child_->showNormal();
+    host_.MdiArea()->setActiveSubWindow(child_);
+    return;
   }
+  auto* dialog = new TDlgStagedConstruction(host_.Model(), host_.MainWindow());
+  connect(dialog, &TDlgStagedConstruction::stageCountApplied, this, &TStageCommands::Changed);
   if (modal) {
-    dialog_->exec();
-  } else {
-    dialog_->show();
-    dialog_->raise();
-    dialog_->activateWindow();
+    modal_ = dialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->exec();
+    return;
   }
+  child_ = host_.AddChild(dialog);
+  // OK and Cancel end the dialog; its child window goes with it.
+  connect(dialog, &QDialog::finished, child_.data(), &QMdiSubWindow::close);
 }
 
 }  // namespace veldra::gui

@@ -1,20 +1,19 @@
 // TStageCommands: what the Stage menu, the stage buttons and the staged-construction
-// command do. The main window owns the actions and applies StageControlsOf after
-// every change (the onStagesChanged hook); these are the actions' behaviour.
+// commands do. The main window owns the actions and applies its rules to them; after
+// every change of the stages these commands ask it to do so again.
 //
-// Stage files that cannot be written or renamed throw EFileError: call the commands
-// through the window's error guard. A stage file with a format error is reported in
-// an information box, as opening a data file reports it.
+// Stage files that cannot be written or renamed throw EFileError: the main window
+// runs its commands under its error guard. A stage file with a format error is
+// reported in an information box, as opening a data file reports it.
 #ifndef VELDRA_GUI_RUN_STAGE_COMMANDS_H
 #define VELDRA_GUI_RUN_STAGE_COMMANDS_H
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
-#include "app/main_model.h"
+#include "gui/core/child_windows.h"
 
-class QWidget;
+class QMdiSubWindow;
 
 namespace veldra::gui {
 
@@ -24,11 +23,8 @@ class TStageCommands : public QObject {
   Q_OBJECT
 
  public:
-  TStageCommands(app::TMainModel& model, QWidget* window);
-
-  // After every change of the stage count or the stage shown: the main window sets
-  // its status bar, Stage menu and stage buttons.
-  std::function<void()> onStagesChanged;
+  // Lives as long as the host's window, its parent.
+  explicit TStageCommands(ChildHost& host);
 
   // "Stage &1" to "Stage &5" and "Stage Const. 1" to "Stage Const. 5".
   void SwitchToStage(int stage);
@@ -36,17 +32,19 @@ class TStageCommands : public QObject {
   void UpdateCurrentStage();
   // "Copy &Previous Stage", after the user confirms.
   void CopyPreviousStage();
-  // The "Staged Construction Options" dialog: modal from the Options menu, without
-  // modality from the toolbar. An open dialog is brought to the front.
+  // The "Staged Construction Options" dialog: modal over the main window from the
+  // Options menu; from the toolbar a child window of the main window that stays open.
+  // An open one is brought to the front.
   void ShowStagedConstructionDialog(bool modal);
-  TDlgStagedConstruction* Dialog() const { return dialog_; }
+  // The open dialog, or nullptr.
+  TDlgStagedConstruction* Dialog() const;
 
  private:
   void Changed();
 
-  app::TMainModel& model_;
-  QPointer<QWidget> window_;
-  QPointer<TDlgStagedConstruction> dialog_;
+  ChildHost& host_;
+  QPointer<TDlgStagedConstruction> modal_;
+  QPointer<QMdiSubWindow> child_;
 };
 
 }  // namespace veldra::gui

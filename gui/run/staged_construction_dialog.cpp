@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/staged_construction.h"
-#include "gui/run/message_boxes.h"
+#include "gui/core/error_guard.h"
 
 namespace veldra::gui {
 
@@ -70,7 +70,6 @@ class StageCountSpinBox : public QSpinBox {
 
 TDlgStagedConstruction::TDlgStagedConstruction(app::TMainModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {
-  setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Staged Construction Options"));
 
   staged_ = new QCheckBox(QStringLiteral("Conduct &Staged-Construction Analysis"), this);
@@ -108,7 +107,7 @@ TDlgStagedConstruction::TDlgStagedConstruction(app::TMainModel& model, QWidget* 
     ShowField();
   });
   connect(count_, &QSpinBox::valueChanged, this, [this](int value) { field_.SetValue(value); });
-  connect(ok_, &QPushButton::clicked, this, [this] { Guarded(this, [this] { Apply(); }); });
+  connect(ok_, &QPushButton::clicked, this, [this] { RunGuarded(this, "Staged Construction", [this] { Apply(); }); });
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   ShowProblem();
 }
@@ -126,8 +125,9 @@ void TDlgStagedConstruction::ShowField() {
 }
 
 bool TDlgStagedConstruction::event(QEvent* event) {
-  // The problem may have changed while a modeless dialog was in the background.
-  if (event->type() == QEvent::WindowActivate) ShowProblem();
+  // A dialog of its own window: the problem may have changed while it was in the
+  // background. (As a child window the main window calls ActivateForm.)
+  if (event->type() == QEvent::WindowActivate && isWindow()) ShowProblem();
   return QDialog::event(event);
 }
 

@@ -1,6 +1,8 @@
 // TDlgStagedConstruction: "Staged Construction Options", where the user sets the
 // number of construction stages (1: not staged, 2 to 5). The field follows
-// StageCountField; "OK" applies the count through ApplyStageCount.
+// StageCountField; "OK" applies the count through ApplyStageCount, "Cancel" leaves
+// the problem alone. As a child window it shows the problem's stage count whenever
+// it becomes the active child; it commits nothing on its own.
 #ifndef VELDRA_GUI_RUN_STAGED_CONSTRUCTION_DIALOG_H
 #define VELDRA_GUI_RUN_STAGED_CONSTRUCTION_DIALOG_H
 
@@ -8,6 +10,7 @@
 
 #include "app/main_model.h"
 #include "app/run/stage_count_field.h"
+#include "gui/core/child_form.h"
 
 class QCheckBox;
 class QLabel;
@@ -16,12 +19,17 @@ class QSpinBox;
 
 namespace veldra::gui {
 
-class TDlgStagedConstruction : public QDialog {
+class TDlgStagedConstruction : public QDialog, public ChildForm {
   Q_OBJECT
 
  public:
-  // Freed when closed.
   TDlgStagedConstruction(app::TMainModel& model, QWidget* parent);
+
+  // ChildForm: only "OK" changes the problem.
+  void ActivateForm() override { ShowProblem(); }
+  bool DeactivateForm() override { return true; }
+  bool CanDeactivate() const override { return true; }
+  void DiscardOnClose() override {}
 
   QCheckBox* StagedCheckBox() const { return staged_; }
   QSpinBox* CountField() const { return count_; }
