@@ -73,6 +73,10 @@ void TStageCommands::ShowStagedConstructionDialog(bool modal) {
     return;
   }
   child_ = host_.AddChild(dialog);
+  // A fixed-size dialog: no maximize button on its child window.
+  child_->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  child_->show();
   // OK and Cancel end the dialog; its child window goes with it.
   connect(dialog, &QDialog::finished, child_.data(), &QMdiSubWindow::close);
 }

@@ -55,7 +55,7 @@ class AnalysisRunTest : public ::testing::Test {
 
   // Opens a copy of an example in the test's folder.
   void OpenExample(const std::string& name) {
-    fs::copy_file(ExampleFile(name), dir / name);
+    fs::copy_file(ExampleFile(name), dir / name, fs::copy_options::overwrite_existing);
     ASSERT_TRUE(OpenProblem(model, dir / name, kFormatCurrent).load.complete);
     events.clear();
   }
@@ -100,23 +100,39 @@ TEST_F(AnalysisRunTest, EveryExampleRunsThroughTheLibraryAndFillsTheGraphs) {
   }
 }
 
-TEST_F(AnalysisRunTest, EachStageOfAStagedExampleHasItsCurve) {
+TEST_F(AnalysisRunTest, EachResultSetHasItsNamedCurve) {
+  struct Case {
+    const char* example;
+    std::vector<std::string> names;
+  };
+  for (const Case& c : {Case{"three-stage-excavation.vd5d", {"Stage: 1", "Stage: 2", "Stage: 3"}},
+                        Case{"short-and-long-term-clay-wall.vd5d", {"Short-Term", "Long-Term"}}}) {
+    SCOPED_TRACE(c.example);
+    OpenExample(c.example);
+    ASSERT_EQ(run.Run().end, RunEnd::kCompleted);
+
+    const fw::TGraphPlot& moment = graphs.pltMom;
+    ASSERT_EQ(moment.CurveCount(), static_cast<int>(c.names.size()));
+    const TProgramData& p = model.Problem();
+    // Station N at the tip: English depths are shown in feet, SI depths in metres.
+    const long double tip = p.Increments * p.IncrementLength / (p.UnitSystem == 1 ? 12 : 1);
+    for (int k = 0; k < moment.CurveCount(); ++k) {
+      const fw::TLine& curve = moment.CurveAt(CurveList::kMain, k);
+      EXPECT_EQ(curve.DisplayName(), c.names[static_cast<std::size_t>(k)]);
+      ASSERT_EQ(static_cast<int>(curve.Points.size()), p.Increments + 2);
+      EXPECT_NEAR(static_cast<double>(curve.Points[static_cast<std::size_t>(p.Increments)].y),
+                  static_cast<double>(tip), 1e-9);
+    }
+    // The result sets are not copies of one another.
+    EXPECT_NE(moment.CurveAt(CurveList::kMain, 0).Points, moment.CurveAt(CurveList::kMain, 1).Points);
+  }
+  // Deeper cuts bend the staged wall more.
   OpenExample("three-stage-excavation.vd5d");
   ASSERT_EQ(run.Run().end, RunEnd::kCompleted);
-
-  const fw::TGraphPlot& moment = graphs.pltMom;
-  ASSERT_EQ(moment.CurveCount(), 3);
-  for (int k = 0; k < 3; ++k) {
-    const fw::TLine& curve = moment.CurveAt(CurveList::kMain, k);
-    EXPECT_EQ(curve.DisplayName(), "Stage: " + std::to_string(k + 1));
-    // 70 increments of 6 in: the tip, station 70, at 35 ft.
-    ASSERT_EQ(curve.Points.size(), 72u);
-    EXPECT_NEAR(static_cast<double>(curve.Points[70].y), 35.0, 1e-9);
-  }
-  // Deeper cuts bend the wall more: the stages are not copies of one another.
   auto largest = [&](int k) {
     long double m = 0;
-    for (const fw::TFloatPoint& point : moment.CurveAt(CurveList::kMain, k).Points) m = std::max(m, std::fabs(point.x));
+    for (const fw::TFloatPoint& point : graphs.pltMom.CurveAt(CurveList::kMain, k).Points)
+      m = std::max(m, std::fabs(point.x));
     return m;
   };
   EXPECT_LT(largest(0), largest(1));

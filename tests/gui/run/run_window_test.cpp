@@ -183,8 +183,13 @@ class RunWindowTest : public QObject {
     QVERIFY(Action(Command::kToolStage1)->isChecked());
     QVERIFY(!Action(Command::kToolStage3)->isChecked());
 
+    // A child window open during the run is closed by it.
+    Action(Command::kToolStagedConstruction)->trigger();
+    QCOMPARE(window_->MdiArea()->subWindowList().size(), 1);
+
     Run();
 
+    QTRY_COMPARE(window_->MdiArea()->subWindowList().size(), 0);
     const fw::TGraphPlot& moment = window_->Graphs().pltMom;
     QCOMPARE(moment.CurveCount(), 3);
     for (int k = 0; k < 3; ++k)
