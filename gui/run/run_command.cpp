@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QMainWindow>
 
+#include "gui/core/decimal_symbol.h"
 #include "gui/core/error_guard.h"
 
 namespace veldra::gui {
@@ -30,6 +31,10 @@ TRunCommand::TRunCommand(ChildHost& host)
   run_.hooks.refresh_diagram_buttons = [this] { host_.UpdateActions(); };
 }
 
-app::RunResult TRunCommand::Execute() { return run_.Run(); }
+app::RunResult TRunCommand::Execute() {
+  // The engine runs in this process: it, too, must see "." as the decimal separator.
+  DecimalSymbolScope decimal;
+  return run_.Run();
+}
 
 }  // namespace veldra::gui
