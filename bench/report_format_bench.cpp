@@ -3,7 +3,7 @@
 #include "bench/allocation_count.h"
 #include "bench/null_stream.h"
 #include "bench/synthetic_wall.h"
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "engine/report/results_report.h"
 #include "engine/wall/iteration.h"
 #include "engine/wall/wall_solver.h"

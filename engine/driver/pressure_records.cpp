@@ -5,7 +5,7 @@
 #include "engine/driver/run_context.h"
 #include "engine/report/input_echo.h"
 #include "engine/report/plot_file.h"
-#include "engine/soil/earth_pressure_generation.h"
+#include "engine/driver/earth_pressure_step.h"
 #include "engine/soil/surcharge.h"
 #include "engine/wall/pressure_loading.h"
 

@@ -3,7 +3,7 @@
 #include "engine/driver/data_error.h"
 #include "engine/driver/run_context.h"
 #include "engine/driver/run_stop.h"
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "engine/report/plot_file.h"
 
 #include <cmath>

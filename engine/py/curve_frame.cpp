@@ -2,7 +2,7 @@
 
 #include "engine/py/multipliers.h"
 #include "engine/py/py_input_error.h"
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 
 #include <cmath>
 

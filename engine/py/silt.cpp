@@ -6,7 +6,7 @@
 #include "engine/py/offsets.h"
 #include "engine/py/parabolic_curve.h"
 #include "engine/py/py_constants.h"
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 
 #include <algorithm>
 #include <cmath>

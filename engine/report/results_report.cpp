@@ -1,6 +1,6 @@
 #include "engine/report/results_report.h"
 
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "engine/state/single_precision.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "engine/wall/iteration.h"
 
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "engine/wall/wall_solver.h"
 
 #include <cmath>

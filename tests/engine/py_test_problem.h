@@ -6,7 +6,7 @@
 
 #include "engine/driver/run_context.h"
 #include "engine/driver/run_stop.h"
-#include "engine/py/py_curve_generation.h"
+#include "engine/driver/py_curve_step.h"
 
 #include <cstdlib>
 #include <sstream>
