@@ -43,7 +43,7 @@ void BM_WriteResultsTable(benchmark::State& state) {
   auto st = make_synthetic_wall();
   NullStream sink;
   engine::iterate(*st, sink);
-  auto derived = std::make_unique<std::array<engine::StationResult, engine::kStationEntries + 1>>();
+  auto derived = std::make_unique<engine::StationResults>();
   engine::derive_results(*st, *derived);
   engine::write_results(sink, *st, *derived);
   for (auto _ : state) engine::write_results(sink, *st, *derived);

@@ -2,9 +2,9 @@
 
 #include "engine/driver/data_error.h"
 #include "engine/driver/problem_records.h"
+#include "engine/driver/record_values.h"
 #include "engine/driver/run_context.h"
 #include "engine/report/input_echo.h"
-#include "engine/driver/record_values.h"
 #include "engine/report/results_report.h"
 #include "engine/report/title_page.h"
 #include "engine/wall/iteration.h"
@@ -93,7 +93,7 @@ void solve_and_report(RunContext& ctx) {
   write_monitor_heading(ctx.notes);
   set_boundary_codes(st);
   if (!iterate(st, ctx.notes)) data_error(ctx, kStationsNotInOrder);
-  auto derived = std::make_unique<std::array<StationResult, kStationEntries + 1>>();
+  auto derived = std::make_unique<StationResults>();
   derive_results(st, *derived);
   st.results_units = st.ctl.units;
   ctx.solved_any = true;

@@ -1,6 +1,6 @@
 #include "engine/driver/problem.h"
-#include "engine/driver/record_reader.h"
 #include "engine/driver/data_error.h"
+#include "engine/driver/record_reader.h"
 #include "engine/driver/run_context.h"
 #include "engine/driver/run_stop.h"
 #include "engine/format/fortran_format.h"

@@ -9,7 +9,7 @@
 namespace veldra::engine {
 
 void write_results(std::ostream& out, const ProblemState& st,
-                   const std::array<StationResult, kStationEntries + 1>& derived) {
+                   const StationResults& derived) {
   const UnitLabels& u = st.labels;
   fwrite(out, "(/,/,5X,'RESULTS -- ITERATION',I3,/,5X,'--------------------')", {st.iteration});
   if (st.off_curve) fwrite(out, "(/,5X,'***** DEFLECTION OFF Q - W CURVES *****')");

@@ -5,7 +5,7 @@
 #define VELDRA_ENGINE_REPORT_RESULTS_REPORT_H
 
 #include "engine/state/problem_state.h"
-#include "engine/wall/wall_solver.h"
+#include "engine/state/station_result.h"
 
 #include <iosfwd>
 
@@ -13,7 +13,7 @@ namespace veldra::engine {
 
 // Stations 0 to N, from st.results and the slopes of `derived`.
 void write_results(std::ostream& out, const ProblemState& st,
-                   const std::array<StationResult, kStationEntries + 1>& derived);
+                   const StationResults& derived);
 
 // The force in each tieback from its station's deflection.
 struct TiebackForce {

@@ -103,7 +103,7 @@ void solve_wall(ProblemState& st) {
   st.nnc = nnc;
 }
 
-void derive_results(ProblemState& st, std::array<StationResult, kStationEntries + 1>& out) {
+void derive_results(ProblemState& st, StationResults& out) {
   const double h = st.h;
   const int first = station_index(-1);
   const int top = station_index(0);

@@ -5,6 +5,7 @@
 #define VELDRA_ENGINE_WALL_WALL_SOLVER_H
 
 #include "engine/state/problem_state.h"
+#include "engine/state/station_result.h"
 
 namespace veldra::engine {
 
@@ -21,13 +22,7 @@ void solve_wall(ProblemState& st);
 
 // Slope, moment, shear and net reaction per station for the report and the plot
 // file (st.results, stations 0 to N+1, st.npts = N + 2), after the iteration.
-struct StationResult {
-  double slope = 0.0;
-  double moment = 0.0;
-  double shear = 0.0;
-  double reaction = 0.0;
-};
-void derive_results(ProblemState& st, std::array<StationResult, kStationEntries + 1>& out);
+void derive_results(ProblemState& st, StationResults& out);
 
 }  // namespace veldra::engine
 
