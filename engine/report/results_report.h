@@ -4,6 +4,7 @@
 #ifndef VELDRA_ENGINE_REPORT_RESULTS_REPORT_H
 #define VELDRA_ENGINE_REPORT_RESULTS_REPORT_H
 
+#include "engine/state/iteration_outcome.h"
 #include "engine/state/problem_state.h"
 #include "engine/state/station_result.h"
 
@@ -11,8 +12,9 @@
 
 namespace veldra::engine {
 
-// Stations 0 to N, from st.results and the slopes of `derived`.
-void write_results(std::ostream& out, const ProblemState& st,
+// The heading with the iteration's messages, then stations 0 to N from st.results
+// and the slopes of `derived`.
+void write_results(std::ostream& out, const ProblemState& st, const IterationOutcome& outcome,
                    const StationResults& derived);
 
 // The force in each tieback from its station's deflection.
