@@ -1,6 +1,8 @@
 #include "app/workbook/workbook_layout.h"
 
-#include <cstdlib>
+#include <charconv>
+#include <cmath>
+#include <limits>
 
 #include "framework/decimal_text.h"
 #include "framework/units.h"
@@ -76,7 +78,14 @@ double FittedColumnWidth(const std::string& text, bool bold) {
 }
 
 double CellNumber(fw::EntryNumber value) {
-  return std::strtod(fw::FormatGeneral(value, kCellDigits).c_str(), nullptr);
+  // from_chars reads "." whatever the process locale (the desktop application
+  // sets it from the environment), and straight into a double.
+  const std::string text = fw::FormatGeneral(value, kCellDigits);
+  double cell = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), cell);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(cell))
+    return std::numeric_limits<double>::quiet_NaN();
+  return cell;
 }
 
 std::string WithFramedLegend(const std::string& chart_xml) {

@@ -75,7 +75,8 @@ GraphSheets GraphSheetsOf(const framework::TGraphPlot& graph, int number);
 double FittedColumnWidth(const std::string& text, bool bold);
 
 // A value as the cell holds it: rounded to 15 significant digits, so that the
-// sheet shows what the graph's numbers are and not their last binary digits.
+// sheet shows what the graph's numbers are and not their last binary digits. NaN
+// for a value that is not finite (its cell stays empty).
 double CellNumber(framework::EntryNumber value);
 
 // The chart part with its legend framed in black (line colour 0) on white (colour
