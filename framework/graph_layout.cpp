@@ -1,6 +1,7 @@
 #include "framework/graph_layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace veldra::framework {
 
@@ -55,6 +56,24 @@ PixelPoint KeepInside(PixelPoint at, int legend_width, int legend_height, int wi
   at.x = std::max(0, std::min(at.x, width - legend_width));
   at.y = std::max(0, std::min(at.y, height - legend_height));
   return at;
+}
+
+LegendAnchor AnchorOf(const PixelRect& plot, PixelPoint at, int legend_width, int legend_height) {
+  LegendAnchor anchor;
+  if (plot.Empty()) return anchor;
+  anchor.right = 2 * at.x + legend_width > plot.left + plot.right;
+  anchor.bottom = 2 * at.y + legend_height > plot.top + plot.bottom;
+  const int x = anchor.right ? at.x + legend_width : at.x;
+  const int y = anchor.bottom ? at.y + legend_height : at.y;
+  anchor.x = static_cast<double>(x - plot.left) / plot.Width();
+  anchor.y = static_cast<double>(y - plot.top) / plot.Height();
+  return anchor;
+}
+
+PixelPoint PlaceLegend(const PixelRect& plot, const LegendAnchor& anchor, int legend_width, int legend_height) {
+  const int x = plot.left + static_cast<int>(std::lround(anchor.x * plot.Width()));
+  const int y = plot.top + static_cast<int>(std::lround(anchor.y * plot.Height()));
+  return {anchor.right ? x - legend_width : x, anchor.bottom ? y - legend_height : y};
 }
 
 }  // namespace veldra::framework

@@ -69,6 +69,22 @@ PixelPoint LegendHome(const GraphLayout& layout, int legend_width, int legend_he
 // corner wins when it is larger than the area).
 PixelPoint KeepInside(PixelPoint at, int legend_width, int legend_height, int width, int height);
 
+// The legend's place carried from the window to a page or a picture, where the
+// legend box has another size relative to the graph: the corner of the legend
+// nearest the plot area's corresponding corner, as fractions of the plot area (0 its
+// left or top edge, 1 its right or bottom edge). The home place is the bottom-right
+// corner at (1, 1), so a printed legend box starts where the window's legend does.
+struct LegendAnchor {
+  double x = 1;
+  double y = 1;
+  bool right = true;   // x places the legend's right edge, else its left edge
+  bool bottom = true;  // y places its bottom edge, else its top edge
+  bool operator==(const LegendAnchor&) const = default;
+};
+LegendAnchor AnchorOf(const PixelRect& plot, PixelPoint at, int legend_width, int legend_height);
+// The top-left corner of a legend of this size placed by `anchor` on a plot area.
+PixelPoint PlaceLegend(const PixelRect& plot, const LegendAnchor& anchor, int legend_width, int legend_height);
+
 }  // namespace veldra::framework
 
 #endif  // VELDRA_FRAMEWORK_GRAPH_LAYOUT_H

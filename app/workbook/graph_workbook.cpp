@@ -174,6 +174,11 @@ class WorkbookBuilder {
     chart_axis_major_gridlines_set_visible(chart->x_axis, LXW_TRUE);
     chart_axis_major_gridlines_set_visible(chart->y_axis, LXW_TRUE);
     if (sheets.depth_downwards) chart_axis_set_reverse(chart->y_axis);
+    // Each axis crosses the other at its lowest value, so the labels run along the
+    // edges (the left, and the top of a depth graph or the bottom of the p-y graph)
+    // as in the graph window, not through the middle where the other axis is zero.
+    chart_axis_set_crossing_min(chart->x_axis);
+    chart_axis_set_crossing_min(chart->y_axis);
     lxw_chartsheet* chartsheet = workbook_add_chartsheet(workbook_, sheets.chart_sheet.c_str());
     Check(chartsheet != nullptr ? LXW_NO_ERROR : LXW_ERROR_MEMORY_MALLOC_FAILED);
     Check(chartsheet_set_chart(chartsheet, chart));

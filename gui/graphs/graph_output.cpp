@@ -25,7 +25,7 @@ constexpr double kInchesPerMetre = 39.37007874;
 }  // namespace
 
 QString SaveGraphPicture(const fw::TGraphPlot& graph, const std::vector<fw::ViewSpan>& shown, const QString& file,
-                         const PictureSize& size, std::optional<QPointF> legend_at) {
+                         const PictureSize& size, const fw::LegendAnchor& legend) {
   const double width = std::round(size.pixels_per_inch * size.width_inches);
   const double height = std::round(size.pixels_per_inch * size.height_inches);
   if (!(width >= 1 && height >= 1 && width * height <= kMostPixels)) return QString::fromLatin1(kNotEnoughMemory);
@@ -40,7 +40,7 @@ QString SaveGraphPicture(const fw::TGraphPlot& graph, const std::vector<fw::View
     surface.size = picture.size();
     surface.dpi_x = surface.dpi_y = size.pixels_per_inch;
     surface.legend_box = true;
-    surface.legend_at = legend_at;
+    surface.legend = legend;
     DrawGraph(painter, graph, shown, surface);
   }
 
@@ -60,7 +60,7 @@ QString SaveGraphPicture(const fw::TGraphPlot& graph, const std::vector<fw::View
 }
 
 void PrintGraphPage(QPainter& painter, QPagedPaintDevice& device, const fw::TGraphPlot& graph,
-                    const std::vector<fw::ViewSpan>& shown, std::optional<QPointF> legend_at) {
+                    const std::vector<fw::ViewSpan>& shown, const fw::LegendAnchor& legend) {
   const int dpi = device.logicalDpiX();
   GraphSurface surface;
   surface.size = device.pageLayout().paintRectPixels(dpi).size();
@@ -68,7 +68,7 @@ void PrintGraphPage(QPainter& painter, QPagedPaintDevice& device, const fw::TGra
   surface.dpi_y = device.logicalDpiY();
   surface.printing = true;
   surface.legend_box = true;
-  surface.legend_at = legend_at;
+  surface.legend = legend;
   DrawGraph(painter, graph, shown, surface);
 }
 

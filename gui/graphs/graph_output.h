@@ -3,12 +3,11 @@
 #ifndef VELDRA_GUI_GRAPHS_GRAPH_OUTPUT_H
 #define VELDRA_GUI_GRAPHS_GRAPH_OUTPUT_H
 
-#include <QPointF>
 #include <QString>
 
-#include <optional>
 #include <vector>
 
+#include "framework/graph_layout.h"
 #include "framework/graph_plot.h"
 #include "framework/graph_zoom.h"
 
@@ -31,13 +30,13 @@ struct PictureSize {
 // kNotEnoughMemory when the picture cannot be held, a message naming the file when
 // it cannot be written; empty on success.
 QString SaveGraphPicture(const framework::TGraphPlot& graph, const std::vector<framework::ViewSpan>& shown,
-                         const QString& file, const PictureSize& size, std::optional<QPointF> legend_at = {});
+                         const QString& file, const PictureSize& size, const framework::LegendAnchor& legend = {});
 
 // Draws the graph on the current page of a begun painter on a printer or PDF
 // writer: the printable area (the page less its margins) at the device's
 // resolution, with the printed layout and the legend box.
 void PrintGraphPage(QPainter& painter, QPagedPaintDevice& device, const framework::TGraphPlot& graph,
-                    const std::vector<framework::ViewSpan>& shown, std::optional<QPointF> legend_at = {});
+                    const std::vector<framework::ViewSpan>& shown, const framework::LegendAnchor& legend = {});
 
 }  // namespace veldra::gui
 

@@ -156,10 +156,7 @@ void DrawLegendBox(QPainter& p, const fw::TGraphPlot& graph, const fw::GraphScen
   const QSize size = LegendBoxSize(graph, s.dpi_x, s.dpi_y);
   if (size.isEmpty()) return;
   const LegendBoxGeometry g = LegendGeometry(graph, s.dpi_x, s.dpi_y);
-  const fw::PixelPoint wanted =
-      s.legend_at ? fw::PixelPoint{static_cast<int>(std::lround(s.legend_at->x() * s.size.width())),
-                                   static_cast<int>(std::lround(s.legend_at->y() * s.size.height()))}
-                  : fw::LegendHome(scene.layout, size.width(), size.height());
+  const fw::PixelPoint wanted = fw::PlaceLegend(scene.layout.plot, s.legend, size.width(), size.height());
   const fw::PixelPoint at =
       fw::KeepInside(wanted, size.width(), size.height(), s.size.width(), s.size.height());
   const QRect box(QPoint(at.x, at.y), size);

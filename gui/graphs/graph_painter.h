@@ -4,10 +4,8 @@
 #define VELDRA_GUI_GRAPHS_GRAPH_PAINTER_H
 
 #include <QPainter>
-#include <QPointF>
 #include <QSize>
 
-#include <optional>
 #include <vector>
 
 #include "framework/graph_layout.h"
@@ -24,9 +22,8 @@ struct GraphSurface {
   // The legend drawn as a box into the graph (printing, saving); on the screen the
   // legend is a window of its own.
   bool legend_box = false;
-  // Its top-left corner as a fraction of the size (where the window's legend is);
-  // none: the bottom-right corner of the plot area, where a window starts it.
-  std::optional<QPointF> legend_at;
+  // Where the window's legend is; it starts at the plot area's bottom-right corner.
+  framework::LegendAnchor legend;
 };
 
 // The layout input of a graph on a surface (its text height from the fonts).

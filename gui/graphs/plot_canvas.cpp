@@ -90,6 +90,10 @@ QString TPlotCanvas::ReadoutAt(QPoint pixel) const {
 }
 
 void TPlotCanvas::paintEvent(QPaintEvent*) {
+  if (!painted_) {
+    painted_ = true;
+    if (onFirstPaint) onFirstPaint();
+  }
   if (!cache_valid_ || cache_.size() != size()) {
     cache_ = QPixmap(size());
     QPainter p(&cache_);

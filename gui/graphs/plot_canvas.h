@@ -45,6 +45,8 @@ class TPlotCanvas : public QWidget {
   std::function<void(const QString&)> onReadout;
   // After a resize: the legend is kept inside.
   std::function<void()> onResized;
+  // Once, when the canvas is first drawn at the size it is shown at.
+  std::function<void()> onFirstPaint;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -61,6 +63,7 @@ class TPlotCanvas : public QWidget {
   std::vector<framework::ViewSpan> shown_;
   QPixmap cache_;
   bool cache_valid_ = false;
+  bool painted_ = false;
   bool banding_ = false;
   QPoint band_from_;
   QPoint band_to_;

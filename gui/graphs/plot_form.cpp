@@ -50,7 +50,13 @@ TPlotForm::TPlotForm(fw::TGraphPlot& graph, QWidget* parent)
   layout->addWidget(canvas_);
 
   canvas_->onReadout = [this](const QString& text) { setWindowTitle(text); };
+  // A window is laid out at several sizes before it shows (its own, then maximised);
+  // the legend's first place is the corner of the size it is first drawn at.
   canvas_->onResized = [this] { legend_placed_ ? KeepLegendInside() : PlaceLegend(); };
+  canvas_->onFirstPaint = [this] {
+    PlaceLegend();
+    legend_placed_ = true;
+  };
   legend_->onToggle = [this](int curve) { ToggleCurve(curve); };
 
   BuildMenu();
@@ -161,16 +167,13 @@ void TPlotForm::UpdateMenu() {
     curve_items_[i]->setChecked(state.curves[i].checked);
 }
 
-QPointF TPlotForm::LegendPosition() const {
-  const QSize size = canvas_->size();
-  if (size.isEmpty()) return {};
-  return {static_cast<double>(legend_->x()) / size.width(), static_cast<double>(legend_->y()) / size.height()};
+fw::LegendAnchor TPlotForm::LegendPosition() const {
+  return fw::AnchorOf(canvas_->Layout().plot, {legend_->x(), legend_->y()}, legend_->width(), legend_->height());
 }
 
 void TPlotForm::PlaceLegend() {
   const fw::PixelPoint home = fw::LegendHome(canvas_->Layout(), legend_->width(), legend_->height());
   legend_->move(home.x, home.y);
-  legend_placed_ = true;
   KeepLegendInside();
 }
 
@@ -258,7 +261,7 @@ void TPlotForm::ApplyTitle(const std::string& title, bool at_top) {
 
 QString TPlotForm::SavePicture(const QString& file, double width_inches, double height_inches, int pixels_per_inch) {
   return SaveGraphPicture(graph_, canvas_->Shown(), file, {width_inches, height_inches, pixels_per_inch},
-                          legend_->isVisible() ? std::optional<QPointF>(LegendPosition()) : std::nullopt);
+                          LegendPosition());
 }
 
 QString TPlotForm::PrintTo(QPrinter& printer) {

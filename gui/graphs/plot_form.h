@@ -5,13 +5,13 @@
 #ifndef VELDRA_GUI_GRAPHS_PLOT_FORM_H
 #define VELDRA_GUI_GRAPHS_PLOT_FORM_H
 
-#include <QPointF>
 #include <QWidget>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "framework/graph_layout.h"
 #include "framework/graph_menu.h"
 #include "framework/graph_plot.h"
 
@@ -42,8 +42,8 @@ class TPlotForm : public QWidget {
   // The menu's items by their caption ("Show &Legend", "Every &2 Increments", ...);
   // the per-curve items by the curve's legend text. Null when there is none.
   QAction* Action(const QString& caption) const;
-  // Where the legend's top-left corner is, as a fraction of the drawing area.
-  QPointF LegendPosition() const;
+  // Where the legend is, for a page or a picture.
+  framework::LegendAnchor LegendPosition() const;
 
   // What the menu items do.
   void SetShowLegend(bool on);

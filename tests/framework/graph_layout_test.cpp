@@ -96,5 +96,21 @@ TEST(GraphLayout, TheLegendStartsAtTheBottomRightAndStaysInsideTheWindow) {
   EXPECT_EQ(KeepInside({20, 30}, 900, 40, 800, 600), (PixelPoint{0, 30}));
 }
 
+TEST(GraphLayout, TheLegendKeepsItsNearestCornerOnAnotherSurface) {
+  const PixelRect window{50, 40, 850, 640};
+  const PixelRect page{300, 300, 3300, 2700};
+  // At home on the window, at home on the page, whatever the legend's sizes.
+  const LegendAnchor home = AnchorOf(window, {850 - 120, 640 - 50}, 120, 50);
+  EXPECT_EQ(home, LegendAnchor{});
+  EXPECT_EQ(PlaceLegend(page, home, 700, 300), (PixelPoint{3300 - 700, 2700 - 300}));
+  // Dragged to the top-left quarter: its top-left corner keeps its place.
+  const LegendAnchor top_left = AnchorOf(window, {130, 100}, 120, 50);
+  EXPECT_FALSE(top_left.right);
+  EXPECT_FALSE(top_left.bottom);
+  EXPECT_DOUBLE_EQ(top_left.x, 0.1);
+  EXPECT_DOUBLE_EQ(top_left.y, 0.1);
+  EXPECT_EQ(PlaceLegend(page, top_left, 700, 300), (PixelPoint{600, 540}));
+}
+
 }  // namespace
 }  // namespace veldra::framework

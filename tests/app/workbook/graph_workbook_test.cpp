@@ -146,6 +146,8 @@ TEST(GraphWorkbook, DepthGraphsReverseTheValueAxisAndEveryLegendIsFramed) {
   EXPECT_EQ(ValueAxisOrientation(book.ChartOf("Plot_2")), "maxMin");  // depth downwards
   for (const char* sheet : {"Plot_1", "Plot_2"}) {
     const std::string& chart = book.ChartOf(sheet);
+    // The axes meet at their lowest values: labels along the edges, not across zero.
+    EXPECT_EQ(Count(chart, "<c:crosses val=\"min\"/>"), 2) << sheet;
     const std::regex framed(
         "<c:legend><c:legendPos val=\"r\"/>(<c:layout/>)?(<c:overlay val=\"0\"/>)?"
         "<c:spPr><a:solidFill><a:srgbClr val=\"FFFFFF\"/></a:solidFill>"

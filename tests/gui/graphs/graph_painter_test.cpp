@@ -58,20 +58,30 @@ class GraphPainterTest : public QObject {
     Fill(graph, 2, 5);
     GraphSurface surface = Surface({600, 400});
     surface.legend_box = true;
-    surface.legend_at = QPointF(0.25, 0.5);
+    // Its top-left corner a quarter across and half down the plot area.
+    surface.legend = {0.25, 0.5, false, false};
+    const fw::PixelRect plot = SceneOf(graph, surface).layout.plot;
+    const QPoint corner(plot.left + static_cast<int>(std::lround(0.25 * plot.Width())),
+                        plot.top + static_cast<int>(std::lround(0.5 * plot.Height())));
     const QSize box = LegendBoxSize(graph, 96, 96);
     QVERIFY(box.width() > 40 && box.height() > 20);
-    // The box's top edge: a black line as wide as the box from 0.25 x 600, 0.5 x 400.
     const auto top_edge_ink = [&](const QImage& image) {
       int black = 0;
-      for (int x = 150; x < 150 + box.width(); ++x) black += image.pixelColor(x, 200) == QColor(Qt::black);
+      for (int x = corner.x(); x < corner.x() + box.width(); ++x) black += image.pixelColor(x, corner.y()) == QColor(Qt::black);
       return black;
     };
     const QImage picture = Draw(graph, surface);
     QCOMPARE(top_edge_ink(picture), box.width());
-    QCOMPARE(picture.pixelColor(150 + box.width() - 3, 203), QColor(Qt::white));
+    QCOMPARE(picture.pixelColor(corner.x() + box.width() - 3, corner.y() + 3), QColor(Qt::white));
     surface.legend_box = false;
     QVERIFY(top_edge_ink(Draw(graph, surface)) < box.width() / 2);
+
+    // At home its bottom-right corner is the plot area's.
+    surface.legend_box = true;
+    surface.legend = {};
+    const QImage home = Draw(graph, surface);
+    QCOMPARE(home.pixelColor(plot.right - 1, plot.bottom - 1), QColor(Qt::black));
+    QCOMPARE(home.pixelColor(plot.right - box.width() + 3, plot.bottom - box.height() + 3), QColor(Qt::white));
   }
 
   void TheSoilColumnFillsItsLayersAndDrawsTheWall() {
