@@ -70,15 +70,15 @@ std::vector<SceneCurve> Curves(const TGraphPlot& graph, CurveList list, const Pa
     curve.index = c;
     curve.color = CurveColorOf(graph, c);
     curve.line.reserve(n);
+    // Points map to whole pixels, so one outline round (0, 0) serves every marker.
+    if (graph.Markers > 0)
+      for (const TFloatPoint& corner : MarkerOutline(MarkerShape(c + 1), 0, 0, rx, ry))
+        curve.marker_corners.push_back({ToPixel(corner.x), ToPixel(corner.y)});
     for (std::size_t i = 0; i < n; ++i) {
       if (!Finite(points[i])) continue;
       const ScenePoint at = map(points[i]);
       curve.line.push_back(at);
-      if (!HasMarker(static_cast<int>(i), graph.Markers)) continue;
-      std::vector<ScenePoint> outline;
-      for (const TFloatPoint& corner : MarkerOutline(MarkerShape(c + 1), at.x, at.y, rx, ry))
-        outline.push_back({ToPixel(corner.x), ToPixel(corner.y)});
-      curve.markers.push_back(std::move(outline));
+      if (HasMarker(static_cast<int>(i), graph.Markers)) curve.markers.push_back(at);
     }
     if (curve.line.size() < 2) curve.line.clear();
     curves.push_back(std::move(curve));
@@ -133,6 +133,12 @@ SceneLayerColumn LayerColumn(const TGraphPlot& graph, const PixelRect& column, c
 }
 
 }  // namespace
+
+std::vector<ScenePoint> SceneCurve::MarkerOutline(std::size_t k) const {
+  std::vector<ScenePoint> outline;
+  for (const ScenePoint& corner : marker_corners) outline.push_back({markers[k].x + corner.x, markers[k].y + corner.y});
+  return outline;
+}
 
 std::vector<ViewSpan> FullSpans(const TGraphPlot& graph) {
   std::vector<ViewSpan> spans;

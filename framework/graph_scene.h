@@ -31,8 +31,13 @@ struct SceneTick {
 struct SceneCurve {
   int index = 0;  // in its list
   CurveColor color;
-  std::vector<ScenePoint> line;                  // the polyline, 2 points or more
-  std::vector<std::vector<ScenePoint>> markers;  // marker outlines (closed)
+  std::vector<ScenePoint> line;     // the polyline, 2 points or more
+  std::vector<ScenePoint> markers;  // the points that carry a marker
+  // The corners of the curve's marker outline relative to its point; the outline
+  // closes from the last corner back to the first.
+  std::vector<ScenePoint> marker_corners;
+  // The outline of marker k, in pixels.
+  std::vector<ScenePoint> MarkerOutline(std::size_t k) const;
 };
 
 struct ScenePanel {

@@ -111,10 +111,21 @@ void DrawCurves(QPainter& p, const fw::GraphScene& scene) {
   for (const fw::ScenePanel& panel : scene.panels) {
     p.save();
     p.setClipRect(ToQRect(panel.rect).adjusted(0, 0, 1, 1));
+    std::vector<QLine> outlines;
     for (const fw::SceneCurve& curve : panel.curves) {
       p.setPen(QPen(ColorOf(curve.color), scene.curve_pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
       if (!curve.line.empty()) p.drawPolyline(ToPolygon(curve.line));
-      for (const auto& marker : curve.markers) p.drawPolygon(ToPolygon(marker));
+      // A marker at every point of 20 curves makes thousands of outlines: one call
+      // draws all of a curve's sides, many times faster than one call per marker.
+      outlines.clear();
+      const std::vector<fw::ScenePoint>& corners = curve.marker_corners;
+      for (const fw::ScenePoint& at : curve.markers)
+        for (std::size_t k = 0; k < corners.size(); ++k) {
+          const fw::ScenePoint& a = corners[k];
+          const fw::ScenePoint& b = corners[(k + 1) % corners.size()];
+          outlines.emplace_back(at.x + a.x, at.y + a.y, at.x + b.x, at.y + b.y);
+        }
+      if (!outlines.empty()) p.drawLines(outlines.data(), static_cast<int>(outlines.size()));
     }
     p.restore();
   }

@@ -109,19 +109,20 @@ TEST(GraphScene, MarkersFollowTheCurveNumberAndTheMarkerSpacing) {
   ASSERT_EQ(curves.size(), 12u);
   // Points 0, 3 and 6 carry markers; the radius is dx/32 = 3 pixels.
   const SceneCurve& first = curves[0];
-  ASSERT_EQ(first.markers.size(), 3u);
+  EXPECT_EQ(first.markers, (std::vector<ScenePoint>{first.line[0], first.line[3], first.line[6]}));
   const ScenePoint at = first.line[3];
   // Curve 1: a triangle with a corner straight below the point.
-  ASSERT_EQ(first.markers[1].size(), 3u);
-  EXPECT_EQ(first.markers[1][0], (ScenePoint{at.x, at.y + 3}));
+  ASSERT_EQ(first.MarkerOutline(1).size(), 3u);
+  EXPECT_EQ(first.MarkerOutline(1)[0], (ScenePoint{at.x, at.y + 3}));
   // Curve 2: a square; curve 5: a pentagon with a corner straight above.
-  EXPECT_EQ(curves[1].markers[0].size(), 4u);
-  EXPECT_EQ(curves[4].markers[0].size(), 5u);
-  EXPECT_EQ(curves[4].markers[0][0], (ScenePoint{curves[4].line[0].x, curves[4].line[0].y - 3}));
+  EXPECT_EQ(curves[1].MarkerOutline(0).size(), 4u);
+  EXPECT_EQ(curves[1].MarkerOutline(2)[2], (ScenePoint{curves[1].line[6].x + 3, curves[1].line[6].y + 3}));
+  EXPECT_EQ(curves[4].MarkerOutline(0).size(), 5u);
+  EXPECT_EQ(curves[4].MarkerOutline(0)[0], (ScenePoint{curves[4].line[0].x, curves[4].line[0].y - 3}));
   // Curve 10: a decagon; curve 11 starts the shapes again and curve 12 is a square.
-  EXPECT_EQ(curves[9].markers[0].size(), 10u);
-  EXPECT_EQ(curves[10].markers[0].size(), 3u);
-  EXPECT_EQ(curves[11].markers[0].size(), 4u);
+  EXPECT_EQ(curves[9].MarkerOutline(0).size(), 10u);
+  EXPECT_EQ(curves[10].MarkerOutline(0).size(), 3u);
+  EXPECT_EQ(curves[11].MarkerOutline(0).size(), 4u);
 
   graph.Markers = 0;
   EXPECT_TRUE(SceneOf(graph).panels[0].curves[0].markers.empty());
