@@ -11,12 +11,6 @@ std::vector<const fw::TGraphPlot*> ExportableGraphs(const fw::TMainGraphs& graph
           &graphs.pltSoil, &graphs.pltLD, &graphs.PltCombine};
 }
 
-bool HoldsData(const fw::TGraphPlot& graph) {
-  for (int c = 0; c < graph.CurveCount(fw::CurveList::kMain); ++c)
-    if (graph.CurveAt(fw::CurveList::kMain, c).Points.size() >= 2) return true;
-  return false;
-}
-
 void ExportList::Refill(const fw::TMainGraphs& graphs, const std::function<bool(const fw::TGraphPlot&)>& offered) {
   items_.clear();
   for (const fw::TGraphPlot* graph : ExportableGraphs(graphs)) {

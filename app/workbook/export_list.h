@@ -21,9 +21,6 @@ struct ExportItem {
 // The three-panel graph is not among them: its panels repeat three of these.
 std::vector<const framework::TGraphPlot*> ExportableGraphs(const framework::TMainGraphs& graphs);
 
-// True when a graph holds data: at least one curve of two or more points.
-bool HoldsData(const framework::TGraphPlot& graph);
-
 class ExportList {
  public:
   // Refills the list with the exportable graphs; an entry is enabled, and ticked,

@@ -7,22 +7,20 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/file_errors.h"
+#include "app/main_window_rules.h"
 #include "app/workbook/graph_workbook.h"
-#include "gui/graphs/slot_guard.h"
+#include "gui/core/error_guard.h"
 
 namespace veldra::gui {
 
 namespace fw = veldra::framework;
 
 namespace {
-
-const QString kTitle = QStringLiteral("VELDRA 2015");
 
 // The wait cursor while the workbook is written, however writing ends.
 struct WaitCursor {
@@ -41,7 +39,7 @@ TDlgExport::TDlgExport(fw::TMainGraphs& graphs, QWidget* parent)
       generate_(new QPushButton(QStringLiteral("Generate Excel File"), this)),
       status_(new QLabel(this)) {
   setWindowTitle(QStringLiteral("Export to Excel"));
-  offered = app::HoldsData;
+  offered = app::GraphHoldsData;
   choose_file = [this](const QString& proposed) {
     return QFileDialog::getSaveFileName(this, QStringLiteral("Export Plots To Excel"), proposed,
                                         QStringLiteral("Excel Workbook (*.xlsx)"));
@@ -83,7 +81,8 @@ TDlgExport::TDlgExport(fw::TMainGraphs& graphs, QWidget* parent)
     SyncToList();
   });
   connect(list_, &QListWidget::itemChanged, this, [this] { SyncFromList(); });
-  connect(generate_, &QPushButton::clicked, this, [this] { Guarded(this, [this] { GenerateClick(); }); });
+  connect(generate_, &QPushButton::clicked, this,
+          [this] { RunGuarded(this, "Generate Excel File", [this] { GenerateClick(); }); });
   connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -142,12 +141,11 @@ bool TDlgExport::GenerateTo(const QString& file) {
     });
   } catch (const app::EFileError& e) {
     status_->clear();
-    QMessageBox::warning(this, kTitle, QString::fromStdString(e.what()));
+    ShowWarning(this, e.what());
     return false;
   }
   if (open_file) open_file(file);
-  QMessageBox::information(this, kTitle,
-                           QStringLiteral("Export to Excel Completed\n%1").arg(QDir::toNativeSeparators(file)));
+  ShowInformation(this, "Export to Excel Completed\n" + QDir::toNativeSeparators(file).toStdString());
   return true;
 }
 

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -19,6 +18,8 @@
 #include "framework/curve_style.h"
 #include "framework/graph_menu.h"
 #include "framework/graph_scene.h"
+#include "gui/core/error_guard.h"
+#include "gui/widgets/data_edit.h"
 
 namespace veldra::gui {
 
@@ -27,7 +28,6 @@ namespace fw = veldra::framework;
 namespace {
 
 constexpr int kMargin = 10;
-const QString kTitle = QStringLiteral("VELDRA 2015");
 
 QDialogButtonBox* OkCancel(QDialog* dialog) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
@@ -38,68 +38,35 @@ QDialogButtonBox* OkCancel(QDialog* dialog) {
 
 }  // namespace
 
-// --- TNumberField --------------------------------------------------------------------
-
-TNumberField::TNumberField(const QString& caption, fw::EntryNumber value, fw::EntryNumber min, bool integer,
-                           QWidget* parent)
-    : QWidget(parent), edit_(new QLineEdit(this)) {
-  validator_.SetIntegerOnly(integer);
-  validator_.SetMinVal(min);
-  validator_.SetNumber(value);
-  edit_->setText(QString::fromStdString(validator_.Text()));
-  auto* label = new QLabel(caption, this);
-  label->setBuddy(edit_);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(label);
-  layout->addWidget(edit_);
-  connect(edit_, &QLineEdit::editingFinished, this, [this] {
-    // Leaving the field validates it; Enter does the same through the dialog.
-    if (!edit_->hasFocus()) ValidateEntry();
-  });
-}
-
-bool TNumberField::ValidateEntry() {
-  // The message box takes the focus, which would validate the field once more.
-  if (validating_) return false;
-  validating_ = true;
-  const bool valid = Validate();
-  validating_ = false;
-  return valid;
-}
-
-bool TNumberField::Validate() {
-  validator_.SetText(edit_->text().toStdString());
-  fw::EntryValidator::Result result;
-  try {
-    result = validator_.Validate();
-  } catch (const std::exception& e) {
-    result = {false, e.what()};
-  }
-  edit_->setText(QString::fromStdString(validator_.Text()));
-  if (result.valid) return true;
-  QString message = QString::fromStdString(result.message);
-  message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  QMessageBox::information(this, kTitle, message);
-  edit_->setFocus();
-  edit_->selectAll();
-  return false;
-}
-
-fw::EntryNumber TNumberField::Number() const { return validator_.Number(); }
-
 // --- TdlgFormat ---------------------------------------------------------------------------
 
-TdlgFormat::TdlgFormat(QWidget* parent)
-    : QDialog(parent),
-      height_(new TNumberField(QStringLiteral("&Height (in)"), 4, 2, false, this)),
-      width_(new TNumberField(QStringLiteral("&Width (in)"), 6, 2, false, this)),
-      pixels_(new TNumberField(QStringLiteral("&Pixels Per Inch"), 72, 10, true, this)) {
+namespace {
+
+// A field of the Save Attributes dialog: its label above it, inches or pixels per
+// inch as a plain units label.
+TDataEdit* SizeField(QDialog* dialog, QVBoxLayout* layout, const char* caption, const char* units,
+                     fw::EntryNumber value, fw::EntryNumber min, bool integer) {
+  auto* label = new QLabel(dialog);
+  auto* field = new TDataEdit(dialog);
+  field->SetCaption(caption);
+  field->SetUnitsString(units);
+  field->SetIntegerOnly(integer);
+  field->SetMinVal(min);
+  field->SetNumber(value);
+  field->SetEditLabel(label);
+  layout->addWidget(label);
+  layout->addWidget(field);
+  return field;
+}
+
+}  // namespace
+
+TdlgFormat::TdlgFormat(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Save Attributes"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(height_);
-  layout->addWidget(width_);
-  layout->addWidget(pixels_);
+  height_ = SizeField(this, layout, "&Height", "in", 4, 2, false);
+  width_ = SizeField(this, layout, "&Width", "in", 6, 2, false);
+  pixels_ = SizeField(this, layout, "&Pixels Per Inch", "", 72, 10, true);
   layout->addWidget(OkCancel(this));
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -150,7 +117,7 @@ void TfrmLineNames::StoreEdit() {
   if (editing_ < 0 || editing_ >= static_cast<int>(names_.size())) return;
   std::string& name = names_[static_cast<std::size_t>(editing_)];
   if (edit_->text().isEmpty()) {
-    QMessageBox::information(this, kTitle, QString::fromLatin1(fw::kLineMustHaveName));
+    ShowInformation(this, fw::kLineMustHaveName);
     edit_->setText(QString::fromStdString(name));
     return;
   }

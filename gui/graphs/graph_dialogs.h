@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/entry_validator.h"
 #include "framework/graph_plot.h"
 
 class QButtonGroup;
@@ -19,27 +18,7 @@ class QListWidget;
 
 namespace veldra::gui {
 
-// A numeric entry field: the typed expression is evaluated and checked against its
-// limits when the field is left or the dialog is accepted; a failure shows its
-// message and keeps the focus.
-class TNumberField : public QWidget {
-  Q_OBJECT
-
- public:
-  TNumberField(const QString& caption, framework::EntryNumber value, framework::EntryNumber min, bool integer,
-               QWidget* parent);
-  // Validates the text; on failure shows the message and takes the focus.
-  bool ValidateEntry();
-  framework::EntryNumber Number() const;
-  QLineEdit* Edit() const { return edit_; }
-
- private:
-  bool Validate();
-
-  framework::EntryValidator validator_;
-  QLineEdit* edit_;
-  bool validating_ = false;
-};
+class TDataEdit;
 
 // "Save Attributes": the picture's height and width in inches (at least 2, default
 // 4 and 6) and its pixels per inch (an integer, at least 10, default 72).
@@ -51,16 +30,17 @@ class TdlgFormat : public QDialog {
   double HeightInches() const;
   double WidthInches() const;
   int PixelsPerInch() const;
-  TNumberField* HeightField() const { return height_; }
-  TNumberField* WidthField() const { return width_; }
-  TNumberField* PixelsField() const { return pixels_; }
+  TDataEdit* HeightField() const { return height_; }
+  TDataEdit* WidthField() const { return width_; }
+  TDataEdit* PixelsField() const { return pixels_; }
 
+  // OK validates every field first; a refused entry keeps the dialog open.
   void accept() override;
 
  private:
-  TNumberField* height_;
-  TNumberField* width_;
-  TNumberField* pixels_;
+  TDataEdit* height_;
+  TDataEdit* width_;
+  TDataEdit* pixels_;
 };
 
 // "Legend": renames curves. Names() holds the names as edited.

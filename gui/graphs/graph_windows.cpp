@@ -4,8 +4,10 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
+#include <functional>
 #include <map>
 
+#include "gui/core/child_windows.h"
 #include "gui/graphs/plot_form.h"
 
 namespace veldra::gui {
@@ -31,7 +33,10 @@ TPlotForm* GraphWindow(const framework::TGraphPlot& graph) {
   return found == Windows().end() ? nullptr : found->second.data();
 }
 
-TPlotForm* ShowGraph(framework::TGraphPlot& graph, QMdiArea* area) {
+namespace {
+
+// `add` puts a new window into the MDI area (null: a window of its own).
+TPlotForm* Show(framework::TGraphPlot& graph, QMdiArea* area, const std::function<QMdiSubWindow*(QWidget*)>& add) {
   if (TPlotForm* open = GraphWindow(graph)) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget())) {
       BringForward(sub);
@@ -44,14 +49,25 @@ TPlotForm* ShowGraph(framework::TGraphPlot& graph, QMdiArea* area) {
   auto* form = new TPlotForm(graph);
   Windows()[&graph] = form;
   QObject::connect(form, &QObject::destroyed, [key = &graph] { Windows().erase(key); });
-  if (area != nullptr) {
-    QMdiSubWindow* sub = area->addSubWindow(form);
+  if (add) {
+    QMdiSubWindow* sub = add(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->showMaximized();
   } else {
     form->show();
   }
   return form;
+}
+
+}  // namespace
+
+TPlotForm* ShowGraph(framework::TGraphPlot& graph, ChildHost& host) {
+  return Show(graph, host.MdiArea(), [&host](QWidget* form) { return host.AddChild(form); });
+}
+
+TPlotForm* ShowGraph(framework::TGraphPlot& graph, QMdiArea* area) {
+  if (area == nullptr) return Show(graph, nullptr, {});
+  return Show(graph, area, [area](QWidget* form) { return area->addSubWindow(form); });
 }
 
 }  // namespace veldra::gui

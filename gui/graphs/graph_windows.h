@@ -9,10 +9,13 @@ class QMdiArea;
 
 namespace veldra::gui {
 
+class ChildHost;
 class TPlotForm;
 
 // Shows the graph's window, creating it if it has none: a maximised child window
-// of `area`, or a window of its own without one. A minimised window is restored.
+// of the main window. A minimised window is restored.
+TPlotForm* ShowGraph(framework::TGraphPlot& graph, ChildHost& host);
+// The same in a bare MDI area, or as a window of its own without one.
 TPlotForm* ShowGraph(framework::TGraphPlot& graph, QMdiArea* area);
 
 // The graph's open window, or null.

@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -16,7 +15,7 @@
 #include "gui/graphs/graph_output.h"
 #include "gui/graphs/plot_canvas.h"
 #include "gui/graphs/plot_legend.h"
-#include "gui/graphs/slot_guard.h"
+#include "gui/core/error_guard.h"
 
 namespace veldra::gui {
 
@@ -28,7 +27,6 @@ namespace {
 constexpr int kLegendBoxPoints = 11;
 // Page margins as a window opens: 1000 thousandths of an inch on every side.
 constexpr double kMarginInches = 1.0;
-const QString kTitle = QStringLiteral("VELDRA 2015");
 
 }  // namespace
 
@@ -77,7 +75,8 @@ QMenu* TPlotForm::ChoiceMenu(const QString& title, const std::vector<fw::MenuCho
     action->setData(choice.value);
     group->addAction(action);
     const int value = choice.value;
-    connect(action, &QAction::triggered, this, [this, set, value] { Guarded(this, [&] { (this->*set)(value); }); });
+    connect(action, &QAction::triggered, this,
+            [this, set, value] { RunGuarded(this, "Plot menu", [&] { (this->*set)(value); }); });
   }
   fixed_items_.push_back(menu->menuAction());
   return menu;
@@ -87,7 +86,10 @@ void TPlotForm::BuildMenu() {
   const auto item = [this](const QString& caption, bool checkable, auto&& slot) {
     QAction* action = plot_menu_->addAction(caption);
     action->setCheckable(checkable);
-    connect(action, &QAction::triggered, this, [this, slot](bool on) { Guarded(this, [&] { slot(on); }); });
+    // The guard names the command by its caption without the access key.
+    const std::string what = QString(caption).remove(QLatin1Char('&')).toStdString();
+    connect(action, &QAction::triggered, this,
+            [this, slot, what](bool on) { RunGuarded(this, what, [&] { slot(on); }); });
     fixed_items_.push_back(action);
     return action;
   };
@@ -135,7 +137,8 @@ void TPlotForm::RebuildCurveItems() {
     QAction* action = plot_menu_->addAction(caption);
     action->setCheckable(true);
     const int index = curve.index;
-    connect(action, &QAction::triggered, this, [this, index] { Guarded(this, [&] { ToggleCurve(index); }); });
+    connect(action, &QAction::triggered, this,
+            [this, index] { RunGuarded(this, "Show curve", [&] { ToggleCurve(index); }); });
     curve_items_.push_back(action);
   }
 }
@@ -291,13 +294,13 @@ void TPlotForm::PrintClick() {
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
   const QString message = PrintTo(printer);
-  if (!message.isEmpty()) QMessageBox::warning(this, kTitle, message);
+  if (!message.isEmpty()) ShowWarning(this, message.toStdString());
 }
 
 void TPlotForm::PageSetupClick() {
   QPrinter& printer = Printer();
   if (!printer.isValid()) {
-    QMessageBox::warning(this, kTitle, QStringLiteral("Error getting Printer"));
+    ShowWarning(this, "Error getting Printer");
     return;
   }
   QPageSetupDialog dialog(&printer, this);
@@ -314,7 +317,7 @@ void TPlotForm::SaveClick() {
   TdlgFormat format(this);
   if (format.exec() != QDialog::Accepted) return;
   const QString message = SavePicture(file, format.WidthInches(), format.HeightInches(), format.PixelsPerInch());
-  if (!message.isEmpty()) QMessageBox::warning(this, kTitle, message);
+  if (!message.isEmpty()) ShowWarning(this, message.toStdString());
 }
 
 void TPlotForm::GraphTitleClick() {

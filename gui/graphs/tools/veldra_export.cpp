@@ -26,6 +26,7 @@
 #include "app/data_file_loader.h"
 #include "app/file_errors.h"
 #include "app/main_model.h"
+#include "app/main_window_rules.h"
 #include "app/plot_data_reader.h"
 #include "app/safe_file_write.h"
 #include "app/workbook/export_list.h"
@@ -132,7 +133,7 @@ bool ParseArguments(int argc, char** argv, Options& options) {
 std::vector<fw::TGraphPlot*> GraphsToDraw(fw::TMainGraphs& graphs) {
   std::vector<fw::TGraphPlot*> drawn;
   for (const fw::TMainGraphs::Entry& entry : graphs.All()) {
-    if (!app::HoldsData(*entry.graph)) continue;
+    if (!app::GraphHoldsData(*entry.graph)) continue;
     entry.graph->ActivateCurvesForWindow();
     drawn.push_back(entry.graph);
   }
@@ -234,7 +235,7 @@ int main(int argc, char** argv) {
   if (!options.xlsx.empty()) {
     std::vector<const fw::TGraphPlot*> exported;
     for (const fw::TGraphPlot* graph : app::ExportableGraphs(graphs))
-      if (app::HoldsData(*graph)) exported.push_back(graph);
+      if (app::GraphHoldsData(*graph)) exported.push_back(graph);
     try {
       app::WriteGraphWorkbook(exported, options.xlsx);
     } catch (const app::EFileError& e) {

@@ -2,6 +2,8 @@
 // workbook can be generated.
 #include "app/workbook/export_list.h"
 
+#include "app/main_window_rules.h"
+
 #include <gtest/gtest.h>
 
 namespace veldra::app {
@@ -12,7 +14,7 @@ namespace fw = veldra::framework;
 TEST(ExportList, WithoutResultsNothingIsOfferedOrTicked) {
   fw::TMainGraphs graphs;
   ExportList list;
-  list.Refill(graphs, HoldsData);
+  list.Refill(graphs, GraphHoldsData);
   ASSERT_EQ(list.Items().size(), 7u);
   for (const ExportItem& item : list.Items()) {
     EXPECT_FALSE(item.enabled);
@@ -43,16 +45,6 @@ TEST(ExportList, EntriesFollowTheMainWindowsCommandsInListOrder) {
   // Select All ticks the offered entries only.
   list.SelectAll();
   EXPECT_EQ(list.Ticked().size(), 2u);
-}
-
-TEST(ExportList, AGraphHoldsDataWithACurveOfTwoPoints) {
-  fw::TGraphPlot graph;
-  EXPECT_FALSE(HoldsData(graph));
-  graph.SetCurveCount(fw::CurveList::kMain, 2);
-  graph.CurveAt(fw::CurveList::kMain, 1).Points = {{0, 0}};
-  EXPECT_FALSE(HoldsData(graph));
-  graph.CurveAt(fw::CurveList::kMain, 1).Points.push_back({1, 1});
-  EXPECT_TRUE(HoldsData(graph));
 }
 
 }  // namespace
