@@ -185,6 +185,13 @@ int WritePdf(const std::vector<fw::TGraphPlot*>& graphs, const Options& options)
   return kExitWritten;
 }
 
+// Qt's messages go to standard error as usual, except its note that a session
+// without a desktop has no runtime folder: that is how this tool is meant to run.
+void QtMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
+  if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+  std::cerr << message.toStdString() << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -201,6 +208,7 @@ int main(int argc, char** argv) {
   }
   // Drawing needs fonts but no screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QtMessage);
   int qt_argc = 1;
   QGuiApplication application(qt_argc, argv);
 
