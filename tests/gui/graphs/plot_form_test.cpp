@@ -19,6 +19,7 @@
 #include "gui/graphs/plot_canvas.h"
 #include "gui/graphs/plot_form.h"
 #include "gui/graphs/plot_legend.h"
+#include "gui/widgets/data_edit.h"
 #include "tests/gui/graphs/graph_test_support.h"
 
 namespace veldra::gui::test {
@@ -324,6 +325,28 @@ class PlotFormTest : public QObject {
     const QString huge = dir.filePath(QStringLiteral("huge.bmp"));
     QCOMPARE(form->SavePicture(huge, 1000, 1000, 1000), QString::fromLatin1(kNotEnoughMemory));
     QVERIFY(!QFile::exists(huge));
+  }
+
+  void SaveAttributesRefuseSizesBelowTheirLimits() {
+    TdlgFormat dialog;
+    dialog.show();
+    QCOMPARE(dialog.WidthInches(), 6.0);
+    QCOMPARE(dialog.HeightInches(), 4.0);
+    QCOMPARE(dialog.PixelsPerInch(), 72);
+    dialog.PixelsField()->setText(QStringLiteral("9"));
+    QString refused;
+    AnswerMessageBox(&refused);
+    dialog.accept();
+    QVERIFY(refused.startsWith(QStringLiteral("Entry must be greater than or equal to 10")));
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(dialog.isVisible());
+    // Expressions are entries too: 2*1.5 inches.
+    dialog.PixelsField()->setText(QStringLiteral("100"));
+    dialog.HeightField()->setText(QStringLiteral("2*1.5"));
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.HeightInches(), 3.0);
+    QCOMPARE(dialog.PixelsPerInch(), 100);
   }
 
   void PrintsToAPdfFile() {
