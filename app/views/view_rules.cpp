@@ -1,0 +1,22 @@
+#include "app/views/view_rules.h"
+
+#include "app/program_data.h"
+#include "framework/units.h"
+
+namespace veldra::app::views {
+
+bool SoilLayersInUse(const TProgramData& problem) {
+  // A file with generated pressure and the user's p-y curves loads with GeneratePY
+  // off and PressureGenerated on: its layers still make the pressure.
+  return problem.GeneratePY || (problem.PressureGenerated && !problem.UserPressure);
+}
+
+bool GraphHoldsData(const framework::TGraphPlot& graph) {
+  for (int c = 0; c < graph.CurveCount(); ++c)
+    if (graph.CurveAt(framework::CurveList::kMain, c).Points.size() >= 2) return true;
+  return false;
+}
+
+double InternalPerL2(int unit_system) { return unit_system == framework::kEnglishUnits ? 12.0 : 1.0; }
+
+}  // namespace veldra::app::views
