@@ -24,6 +24,8 @@ constexpr int kMaxNodes = 100000;
 constexpr int kMaxSymbolsPerRow = 400;
 // Tiebacks repeated across the slice, each side of the middle one.
 constexpr int kMaxAnchorsEachSide = 50;
+// The tallest load symbol above the ground, in symbol sizes.
+constexpr double kLoadHeight = 3.2;
 
 double Float(const fw::TGridTable& table, int col, int row) {
   return static_cast<double>(table.Cell(col, row).AsFloat());
@@ -134,7 +136,9 @@ SceneInput SceneInputOf(const TMainModel& model, const fw::TMainGraphs& graphs) 
   return in;
 }
 
-double SceneExtents::LargestExtent() const { return std::max({2 * half_length, 2 * half_width, bottom}); }
+double SceneExtents::SymbolSize() const { return std::max({2 * half_length, 2 * half_width, bottom}) / 40; }
+
+double SceneExtents::LargestExtent() const { return std::max({2 * half_length, 2 * half_width, bottom + top}); }
 
 SceneExtents ComputeExtents(const SceneInput& in) {
   SceneExtents e;
@@ -146,11 +150,17 @@ SceneExtents ComputeExtents(const SceneInput& in) {
   double reach = 0;
   for (const SceneInput::Surcharge& s : in.surcharges)
     reach = std::max(reach, s.distance + (s.type == SceneInput::SurchargeType::kStrip ? s.width / 2 : 0));
-  // The furthest surcharge at nine tenths of the half-length: on the ground drawn,
-  // not beyond its end.
+  // Tiebacks run from the wall's excavation face through it into the backfill.
+  for (const SceneInput::Tieback& t : in.tiebacks)
+    reach = std::max(reach, e.thickness / 2 + t.unbonded_length * std::abs(std::cos(t.angle * std::numbers::pi / 180)));
+  // The furthest surcharge and anchor at nine tenths of the half-length: on and in
+  // the ground drawn, not beyond its end.
   e.half_length = std::max(2.5 * e.half_width, reach / 0.9);
   e.bottom = e.length;
   for (double bottom : in.layer_bottoms) e.bottom = std::max(e.bottom, bottom);
+  if (in.soil_layers && in.backfill_slope > 0 && in.backfill_slope < 90)
+    e.top = (e.half_length - e.thickness / 2) * std::tan(in.backfill_slope * std::numbers::pi / 180);
+  if (in.uniform_surcharge > 0 || !in.surcharges.empty()) e.top = std::max(e.top, kLoadHeight * e.SymbolSize());
   return e;
 }
 
@@ -203,7 +213,7 @@ constexpr float kBandAlpha = 0.25f;
 class SceneBuilder {
  public:
   SceneBuilder(const SceneInput& in, const SceneExtents& e, const SceneOptions& o)
-      : in_(in), e_(e), o_(o), unit_(e.LargestExtent() / 40) {}
+      : in_(in), e_(e), o_(o), unit_(e.SymbolSize()) {}
 
   Scene3D Build() {
     Scene3D scene;

@@ -105,11 +105,18 @@ struct SceneExtents {
   double half_width = 0;   // b: the scene across the wall, 5 wall widths each side
   double half_length = 0;  // d: the scene along the section, each side
   double bottom = 0;       // depth of the scene: the wall's tip or the deepest layer
+  double top = 0;          // height above the top of the wall: the sloped backfill, load arrows
 
-  // The largest of the scene's three extents (2d, 2b and its depth).
+  // The size of the load and support symbols: a fortieth of the larger of 2d, 2b
+  // and the depth.
+  double SymbolSize() const;
+  // The largest of the scene's three extents: 2d, 2b and its height (top + bottom).
   double LargestExtent() const;
 };
 
+// d is 2.5 b, widened so that the furthest surcharge and the end of the longest
+// tieback lie at nine tenths of it; the top takes in the sloped backfill's wedge and
+// the load arrows.
 SceneExtents ComputeExtents(const SceneInput& input);
 
 // The world-to-pixel scale at which the whole scene fits a client area:

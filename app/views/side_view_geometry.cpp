@@ -18,8 +18,10 @@ namespace fw = veldra::framework;
 namespace {
 
 constexpr double kFitWidening = 1.05;
-// Digits of the general number format of the layer parameters.
-constexpr int kParameterDigits = 15;
+// Digits of the general number format of the layer parameters: those of a table
+// cell, so that a unit weight read from a file in pounds per cubic inch shows as the
+// table shows it (120, not 119.999999232).
+constexpr int kParameterDigits = 8;
 
 // The plan view's fixed place in the world, in inches (converted to the problem's
 // length unit, so that an SI wall shows it too).

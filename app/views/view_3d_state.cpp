@@ -38,9 +38,10 @@ double Decimal(int m, int e) { return e >= 0 ? m * std::pow(10.0, e) : m / std::
 void View3DState::Fit(const SceneExtents& extents, ClientSize client) {
   if (fitted_) return;
   base_scale = BaseScale(extents, client);
-  // The scene is symmetric along and across the section; only its depth needs centring.
+  // The scene is symmetric along and across the section; only its height needs
+  // centring: it runs from z = top down to z = -bottom.
   centring_pan_ = {0, 0, 0};
-  depth_offset_ = {0, 0, extents.bottom / 2};
+  depth_offset_ = {0, 0, (extents.bottom - extents.top) / 2};
   pan = centring_pan_;
   const double size = extents.LargestExtent();
   scene_size_ = size > 0 && std::isfinite(size) ? size : 1;

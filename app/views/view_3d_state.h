@@ -45,7 +45,7 @@ class View3DState {
 
   // On the first activation: the base scale that fits the scene into the client
   // area and the pan that centres it; the depth-centring offset puts the middle of
-  // the depth range at the centre. Later activations keep them.
+  // the scene's height at the centre. Later activations keep them.
   void Fit(const SceneExtents& extents, ClientSize client);
   bool Fitted() const { return fitted_; }
   const Vec3& CentringPan() const { return centring_pan_; }

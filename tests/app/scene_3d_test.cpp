@@ -121,6 +121,32 @@ TEST(SceneExtents, WallWithAndWithoutSurcharges) {
   }
 }
 
+TEST(SceneExtents, TiebacksWidenAndLoadsAndSlopesRaiseTheScene) {
+  TMainModel model;
+  SetUpWall(model);
+  TProgramData& p = model.Problem();
+  fw::TMainGraphs graphs;
+  // A 30 ft tieback at 15 degrees ends in the ground drawn, at nine tenths of d.
+  p.ApplyTiebacks = true;
+  fw::TGridTable& tiebacks = model.Table(fw::kTiebackTable1);
+  tiebacks.Cell(0, 0).SetFloat(8);
+  tiebacks.Cell(3, 0).SetFloat(30);
+  tiebacks.Cell(4, 0).SetFloat(15);
+  SceneExtents e = ComputeExtents(SceneInputOf(model, graphs));
+  EXPECT_NEAR(e.half_length, (0.05 + 30 * std::cos(15 * M_PI / 180)) / 0.9, 1e-12);
+  EXPECT_EQ(e.top, 0);
+
+  // Arrows of a uniform load stand above the ground; a sloped backfill rises higher.
+  p.UniformSurcharge = 1.5;
+  e = ComputeExtents(SceneInputOf(model, graphs));
+  EXPECT_DOUBLE_EQ(e.top, 3.2 * e.SymbolSize());
+  EXPECT_DOUBLE_EQ(e.SymbolSize(), 2 * e.half_length / 40);
+  p.BackfillSlope = 30;
+  e = ComputeExtents(SceneInputOf(model, graphs));
+  EXPECT_NEAR(e.top, (e.half_length - 0.05) * std::tan(30 * M_PI / 180), 1e-12);
+  EXPECT_DOUBLE_EQ(e.LargestExtent(), std::max(2 * e.half_length, e.bottom + e.top));
+}
+
 TEST(SceneExtents, DeepestLayerAndSIUnits) {
   TMainModel model;
   SetUpWall(model);

@@ -230,6 +230,11 @@ TEST(SideViewPicture, LayersOnlyWhenTheAnalysisUsesThem) {
   }
 }
 
+TEST(SideViewPicture, ParametersShowAsTheTableShowsThem) {
+  // 0.069444444 lb/in^3 from a file is 119.999999232 lb/ft^3 in the table.
+  EXPECT_EQ(LayerLabelOf(4, {119.999999232, 32}).parameters, "\u00f8= 32; gamma= 120");
+}
+
 TEST(SideViewPicture, LayerNamesAndParameterLinesByType) {
   const std::vector<double> row = {120.5, 32, 250, 0.02};
   struct Case {

@@ -40,6 +40,19 @@ TEST(View3DFrame, FittedSceneIsCentredAndInsideTheClient) {
   EXPECT_NEAR(state.ToClient({0, 5, 0}, kClient).x, 400, 1e-9);
 }
 
+TEST(View3DFrame, WhatRisesAboveTheWallIsCentredToo) {
+  SceneExtents extents;
+  extents.half_length = 12.5;
+  extents.half_width = 5;
+  extents.bottom = 45;
+  extents.top = 5;
+  View3DState state;
+  state.Fit(extents, kClient);
+  EXPECT_NEAR(state.base_scale, 550.0 / 50, 1e-12);
+  EXPECT_NEAR(state.ToClient({0, 0, 5}, kClient).y, 25, 1e-9);
+  EXPECT_NEAR(state.ToClient({0, 0, -45}, kClient).y, 575, 1e-9);
+}
+
 TEST(View3DFrame, ZoomInTwiceDoublesAndZoomOutReturns) {
   View3DState state = Fitted();
   const double before = Distance(state.ToClient({0, 0, 0}, kClient), state.ToClient({0, 0, -45}, kClient));
