@@ -1,0 +1,25 @@
+// The decimal separator of the C library while data files are written and the
+// engine runs: "." whatever the user's locale. Qt's application object adopts the
+// user's locale at start-up, so a German desktop would otherwise print "1,5".
+#ifndef VELDRA_GUI_CORE_DECIMAL_SYMBOL_H
+#define VELDRA_GUI_CORE_DECIMAL_SYMBOL_H
+
+#include <string>
+
+namespace veldra::gui {
+
+// SetDecimalSymbol on construction, SetDefaultSymbol on destruction.
+class DecimalSymbolScope {
+ public:
+  DecimalSymbolScope();
+  ~DecimalSymbolScope();
+  DecimalSymbolScope(const DecimalSymbolScope&) = delete;
+  DecimalSymbolScope& operator=(const DecimalSymbolScope&) = delete;
+
+ private:
+  std::string saved_;  // LC_NUMERIC before
+};
+
+}  // namespace veldra::gui
+
+#endif  // VELDRA_GUI_CORE_DECIMAL_SYMBOL_H
