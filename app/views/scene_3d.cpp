@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "app/main_model.h"
+#include "app/main_window_rules.h"
 #include "app/views/scene_mesh.h"
 #include "app/views/view_rules.h"
 #include "framework/main_graphs.h"
@@ -24,8 +25,9 @@ constexpr int kMaxNodes = 100000;
 constexpr int kMaxSymbolsPerRow = 400;
 // Tiebacks repeated across the slice, each side of the middle one.
 constexpr int kMaxAnchorsEachSide = 50;
-// The tallest load symbol above the ground, in symbol sizes.
-constexpr double kLoadHeight = 3.2;
+// Room above the top of the wall, in symbol sizes: the load arrows (3.2) and the
+// axes with their letters (3.8) stand there.
+constexpr double kAboveTheWall = 4;
 
 double Float(const fw::TGridTable& table, int col, int row) {
   return static_cast<double>(table.Cell(col, row).AsFloat());
@@ -125,7 +127,7 @@ SceneInput SceneInputOf(const TMainModel& model, const fw::TMainGraphs& graphs) 
       in.tiebacks.push_back({Float(table, 0, r), Float(table, 3, r), Float(table, 4, r), Float(table, 5, r)});
   }
 
-  if (in.increments > 0 && in.increments <= kMaxNodes && GraphHoldsData(graphs.pltDef)) {
+  if (in.increments > 0 && in.increments <= kMaxNodes && app::GraphHoldsData(graphs.pltDef)) {
     if (const fw::TLine* curve = DeflectionCurve(graphs.pltDef, p)) {
       // The graph's depths are in world units already (feet or metres); its
       // deflections in the file's inches or metres.
@@ -158,9 +160,9 @@ SceneExtents ComputeExtents(const SceneInput& in) {
   e.half_length = std::max(2.5 * e.half_width, reach / 0.9);
   e.bottom = e.length;
   for (double bottom : in.layer_bottoms) e.bottom = std::max(e.bottom, bottom);
+  e.top = kAboveTheWall * e.SymbolSize();
   if (in.soil_layers && in.backfill_slope > 0 && in.backfill_slope < 90)
-    e.top = (e.half_length - e.thickness / 2) * std::tan(in.backfill_slope * std::numbers::pi / 180);
-  if (in.uniform_surcharge > 0 || !in.surcharges.empty()) e.top = std::max(e.top, kLoadHeight * e.SymbolSize());
+    e.top = std::max(e.top, (e.half_length - e.thickness / 2) * std::tan(in.backfill_slope * std::numbers::pi / 180));
   return e;
 }
 
@@ -483,8 +485,8 @@ Scene3D BuildScene(const SceneInput& input, const SceneExtents& extents, const S
 ScenePart BuildAxes(const SceneExtents& extents) {
   ScenePart part;
   MeshBuilder mesh(part);
-  const double l = 0.2 * extents.LargestExtent();
-  const double c = 0.04 * extents.LargestExtent();  // letter size
+  const double l = 3 * extents.SymbolSize();
+  const double c = 0.6 * extents.SymbolSize();  // letter size
   constexpr Rgba kRed{1, 0, 0}, kGreenAxis{0, 0.6f, 0}, kBlue{0, 0, 1};
   mesh.Arrow(kRed, 2, {0, 0, 0}, {l, 0, 0}, c, {0, 0, 1});
   mesh.Arrow(kGreenAxis, 2, {0, 0, 0}, {0, l, 0}, c, {0, 0, 1});

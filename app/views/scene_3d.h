@@ -105,7 +105,7 @@ struct SceneExtents {
   double half_width = 0;   // b: the scene across the wall, 5 wall widths each side
   double half_length = 0;  // d: the scene along the section, each side
   double bottom = 0;       // depth of the scene: the wall's tip or the deepest layer
-  double top = 0;          // height above the top of the wall: the sloped backfill, load arrows
+  double top = 0;          // height above the top of the wall: axes, load arrows, the sloped backfill
 
   // The size of the load and support symbols: a fortieth of the larger of 2d, 2b
   // and the depth.
@@ -115,8 +115,8 @@ struct SceneExtents {
 };
 
 // d is 2.5 b, widened so that the furthest surcharge and the end of the longest
-// tieback lie at nine tenths of it; the top takes in the sloped backfill's wedge and
-// the load arrows.
+// tieback lie at nine tenths of it; the top takes in the axes, the load arrows and
+// the sloped backfill's wedge.
 SceneExtents ComputeExtents(const SceneInput& input);
 
 // The world-to-pixel scale at which the whole scene fits a client area:

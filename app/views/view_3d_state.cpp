@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/views/view_rules.h"
 
 namespace veldra::app::views {
 
@@ -37,6 +36,7 @@ double Decimal(int m, int e) { return e >= 0 ? m * std::pow(10.0, e) : m / std::
 
 void View3DState::Fit(const SceneExtents& extents, ClientSize client) {
   if (fitted_) return;
+  extents_ = extents;
   base_scale = BaseScale(extents, client);
   // The scene is symmetric along and across the section; only its height needs
   // centring: it runs from z = top down to z = -bottom.
@@ -46,6 +46,11 @@ void View3DState::Fit(const SceneExtents& extents, ClientSize client) {
   const double size = extents.LargestExtent();
   scene_size_ = size > 0 && std::isfinite(size) ? size : 1;
   fitted_ = true;
+}
+
+void View3DState::Resize(ClientSize client) {
+  // A window opened small and then enlarged would otherwise keep a tiny scene.
+  if (fitted_ && client.width > 0 && client.height > 0) base_scale = BaseScale(extents_, client);
 }
 
 void View3DState::SetMouseMode(MouseMode m) {
@@ -168,27 +173,5 @@ double StepDeformationFactor(double factor, bool up) {
   if (up) return Decimal(n + 1, e);
   return n == 1 ? Decimal(9, e - 1) : Decimal(n - 1, e);
 }
-
-std::vector<Show3DMenuEntry> Show3DMenu(const View3DState& state, bool deflection_has_data) {
-  static const struct {
-    const char* caption;
-    ShowItem item;
-  } kItems[] = {{"Wall", ShowItem::kWall},
-                {"Soil Layers", ShowItem::kSoilLayers},
-                {"Water Level", ShowItem::kWaterLevel},
-                {"Uniform Load at Backfill", ShowItem::kUniformLoad},
-                {"Additional Surcharge", ShowItem::kAdditionalSurcharge},
-                {"Concentrated Loads", ShowItem::kConcentratedLoads},
-                {"Tie Backs", ShowItem::kTieBacks},
-                {"Boundary Conditions", ShowItem::kBoundaryConditions},
-                {"Lateral Springs", ShowItem::kLateralSprings}};
-  std::vector<Show3DMenuEntry> menu;
-  for (const auto& entry : kItems) menu.push_back({entry.caption, entry.item, state.Shows(entry.item), true});
-  menu.push_back({"-", std::nullopt, false, true});
-  menu.push_back({"Deformed Shape", std::nullopt, state.scene.deformed, deflection_has_data});
-  return menu;
-}
-
-bool DeformedShapeEnabled(const framework::TGraphPlot& deflection_graph) { return GraphHoldsData(deflection_graph); }
 
 }  // namespace veldra::app::views

@@ -1,6 +1,7 @@
 // The 3D view's state and its rules, without a window: the rotation, zoom and pan of
 // the frame and the matrices that draw it, the mouse modes, the zoom buttons, the
-// show flags and the deformed-shape settings, and the items of the "Show 3DView" menu.
+// show flags and the deformed-shape settings. (Which of the main window's 3D items
+// are enabled is app/main_window_rules.)
 //
 // Pixels: client coordinates, x to the right and y down, as the mouse reports them.
 // The frame is an orthographic projection in pixels centred on the client area; the
@@ -9,8 +10,6 @@
 #define VELDRA_APP_VIEWS_VIEW_3D_STATE_H
 
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "app/views/matrix4.h"
 #include "app/views/scene_3d.h"
@@ -48,6 +47,9 @@ class View3DState {
   // the scene's height at the centre. Later activations keep them.
   void Fit(const SceneExtents& extents, ClientSize client);
   bool Fitted() const { return fitted_; }
+  // The client area changed: the base scale fits the scene (of the first
+  // activation's extents) to it again; zoom, pan and angles stay.
+  void Resize(ClientSize client);
   const Vec3& CentringPan() const { return centring_pan_; }
 
   // Toolbar: modes switch the zoom window off; the zoom window is a switch of its own.
@@ -87,6 +89,7 @@ class View3DState {
   Vec3 ScreenToWorld(double dx_pixels, double dy_pixels, const Matrix4& rotation) const;
 
   bool fitted_ = false;
+  SceneExtents extents_;
   Vec3 centring_pan_;
   Vec3 depth_offset_;
   double scene_size_ = 1;  // largest extent, for the projection's depth
@@ -103,20 +106,6 @@ class View3DState {
 // decade: leading digit n of the factor's decade p gives (n + 1) p up and (n - 1) p
 // down, 1 p going down to 0.9 p. A factor of 0 or less becomes 1.
 double StepDeformationFactor(double factor, bool up);
-
-// The "Show 3DView" menu when it opens: captions in order ("-" a separator), the
-// tick of each flag, and "Deformed Shape" enabled only when the deflection graph
-// holds data. `item` is empty for the separator and for "Deformed Shape".
-struct Show3DMenuEntry {
-  std::string caption;
-  std::optional<ShowItem> item;
-  bool checked = false;
-  bool enabled = true;
-};
-std::vector<Show3DMenuEntry> Show3DMenu(const View3DState& state, bool deflection_has_data);
-
-// The "Deformed Shape" toolbar button and menu item: enabled only with results.
-bool DeformedShapeEnabled(const framework::TGraphPlot& deflection_graph);
 
 }  // namespace veldra::app::views
 

@@ -11,12 +11,6 @@ bool SoilLayersInUse(const TProgramData& problem) {
   return problem.GeneratePY || (problem.PressureGenerated && !problem.UserPressure);
 }
 
-bool GraphHoldsData(const framework::TGraphPlot& graph) {
-  for (int c = 0; c < graph.CurveCount(); ++c)
-    if (graph.CurveAt(framework::CurveList::kMain, c).Points.size() >= 2) return true;
-  return false;
-}
-
 double InternalPerL2(int unit_system) { return unit_system == framework::kEnglishUnits ? 12.0 : 1.0; }
 
 }  // namespace veldra::app::views

@@ -3,8 +3,6 @@
 #ifndef VELDRA_APP_VIEWS_VIEW_RULES_H
 #define VELDRA_APP_VIEWS_VIEW_RULES_H
 
-#include "framework/graph_plot.h"
-
 namespace veldra::app {
 class TProgramData;
 }
@@ -16,9 +14,6 @@ namespace veldra::app::views {
 // option flags, which follow the menu at once, rather than from the control values
 // of the last save.
 bool SoilLayersInUse(const TProgramData& problem);
-
-// A graph holds data when one of its main curves has two or more points.
-bool GraphHoldsData(const framework::TGraphPlot& graph);
 
 // Internal length units (in / m / L) per unit of a table column in "L2" (ft / m / L):
 // 12 in English units, 1 otherwise.

@@ -104,7 +104,9 @@ void TglWindow::Record() {
 }
 
 void TglWindow::resizeGL(int, int) {
-  // The projection follows the size at every frame (paintGL).
+  // The projection follows the size at every frame (paintGL); the scale fits the
+  // scene to the new size.
+  state_.Resize(ClientArea());
 }
 
 void TglWindow::paintGL() {
@@ -112,8 +114,13 @@ void TglWindow::paintGL() {
   if (stale_ || lists_ == 0) Record();
   const qreal ratio = devicePixelRatioF();
   gl_->glViewport(0, 0, static_cast<int>(width() * ratio), static_cast<int>(height() * ratio));
+  gl_->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   gl_->glClearColor(1, 1, 1, 1);
   gl_->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  // The translucent faces blend into the colour only: blending their alpha into the
+  // framebuffer would make the widget itself translucent where it is composed into
+  // the window.
+  gl_->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   gl_->glMatrixMode(GL_PROJECTION);
   LoadMatrix(gl_, state_.Projection(ClientArea()));
   gl_->glMatrixMode(GL_MODELVIEW);

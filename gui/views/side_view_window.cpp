@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "gui/views/side_view_painter.h"
-#include "gui/views/view_errors.h"
+#include "gui/core/error_guard.h"
 
 namespace veldra::gui {
 
@@ -74,7 +74,7 @@ TDlgSideView::TDlgSideView(const app::TMainModel& model, QWidget* parent)
 QWidget* TDlgSideView::Canvas() const { return canvas_; }
 
 void TDlgSideView::Activate() {
-  const bool built = RunGuarded(this, [&] {
+  const bool built = RunGuarded(this, "Side View", [&] {
     geometry_.Activate(views::SideViewInputOf(model_));
     geometry_.Resize({canvas_->width(), canvas_->height()});
   });
@@ -116,6 +116,9 @@ void TDlgSideView::changeEvent(QEvent* event) {
 void TDlgSideView::closeEvent(QCloseEvent* event) {
   emit closed();
   QWidget::closeEvent(event);
+  // Closed by itself (not through its frame): the empty frame goes too.
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    QMetaObject::invokeMethod(sub, &QWidget::close, Qt::QueuedConnection);
 }
 
 void TDlgSideView::Print() {
@@ -124,7 +127,7 @@ void TDlgSideView::Print() {
   printer.setDocName(QString::fromLatin1(kSideViewDocumentTitle));
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  RunGuarded(this, [&] { PrintTo(printer); });
+  RunGuarded(this, "Print", [&] { PrintTo(printer); });
 }
 
 void TDlgSideView::PrintTo(QPrinter& printer) const {

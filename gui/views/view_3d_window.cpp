@@ -9,7 +9,8 @@
 #include "framework/main_graphs.h"
 #include "gui/views/deformed_shape_dialog.h"
 #include "gui/views/gl_scene_widget.h"
-#include "gui/views/view_errors.h"
+#include "app/main_window_rules.h"
+#include "gui/core/error_guard.h"
 
 namespace veldra::gui {
 
@@ -55,7 +56,7 @@ void TDlgBlock::ShowProblem(const QString& reason) {
 }
 
 void TDlgBlock::Activate() {
-  const bool built = RunGuarded(this, [&] {
+  const bool built = RunGuarded(this, "3D View", [&] {
     if (!state_.Fitted()) {
       extents_ = views::ComputeExtents(views::SceneInputOf(model_, graphs_));
       const views::ClientSize client = gl_ ? gl_->ClientArea() : views::ClientSize{width(), height()};
@@ -77,11 +78,53 @@ void TDlgBlock::Redraw() {
   if (gl_) gl_->update();
 }
 
-std::vector<views::Show3DMenuEntry> TDlgBlock::Show3DMenuState() const {
-  return views::Show3DMenu(state_, DeformedShapeAvailable());
+bool TDlgBlock::DeformedShapeAvailable() const { return app::GraphHoldsData(graphs_.pltDef); }
+
+namespace {
+
+views::ShowItem ShowItemOf(View3DItem item) {
+  switch (item) {
+    case View3DItem::kWall: return views::ShowItem::kWall;
+    case View3DItem::kSoilLayers: return views::ShowItem::kSoilLayers;
+    case View3DItem::kWaterLevel: return views::ShowItem::kWaterLevel;
+    case View3DItem::kUniformLoad: return views::ShowItem::kUniformLoad;
+    case View3DItem::kSurcharge: return views::ShowItem::kAdditionalSurcharge;
+    case View3DItem::kConcentratedLoads: return views::ShowItem::kConcentratedLoads;
+    case View3DItem::kTiebacks: return views::ShowItem::kTieBacks;
+    case View3DItem::kBoundaryConditions: return views::ShowItem::kBoundaryConditions;
+    case View3DItem::kSprings: return views::ShowItem::kLateralSprings;
+    case View3DItem::kDeformedShape: break;
+  }
+  return views::ShowItem::kAxes;  // not reached for a show flag
 }
 
-bool TDlgBlock::DeformedShapeAvailable() const { return views::DeformedShapeEnabled(graphs_.pltDef); }
+}  // namespace
+
+bool TDlgBlock::Shown(View3DItem item) const {
+  if (item == View3DItem::kDeformedShape) return state_.scene.deformed;
+  return state_.Shows(ShowItemOf(item));
+}
+
+void TDlgBlock::Toggle(View3DItem item) {
+  if (item == View3DItem::kDeformedShape) return SetShowDeformed(!state_.scene.deformed);
+  ToggleShow(ShowItemOf(item));
+}
+
+void TDlgBlock::Command(View3DCommand command, bool on) {
+  using views::MouseMode;
+  // A latching mode button let up leaves no mode.
+  auto mode = [&](MouseMode m) { SetMouseMode(on ? m : MouseMode::kNone); };
+  switch (command) {
+    case View3DCommand::kPanning: return mode(MouseMode::kPanning);
+    case View3DCommand::kZooming: return mode(MouseMode::kZooming);
+    case View3DCommand::kRotating: return mode(MouseMode::kRotating);
+    case View3DCommand::kZoomWindow: return SetZoomWindow(on);
+    case View3DCommand::kZoomIn: return ZoomIn();
+    case View3DCommand::kZoomOut: return ZoomOut();
+    case View3DCommand::kRestartView: return RestartView();
+    case View3DCommand::kDeformedShapeDialog: return ShowDeformedShapeDialog();
+  }
+}
 
 QImage TDlgBlock::GrabFrame() { return gl_ ? gl_->grabFramebuffer() : QImage(); }
 
@@ -106,25 +149,25 @@ void TDlgBlock::RestartView() {
 
 void TDlgBlock::ToggleShow(views::ShowItem item) {
   state_.Toggle(item);
-  RunGuarded(this, [&] { Rebuild(); });
+  RunGuarded(this, "3D View", [&] { Rebuild(); });
   emit sceneOptionsChanged();
 }
 
 void TDlgBlock::SetShowDeformed(bool on) {
   state_.scene.deformed = on;
-  RunGuarded(this, [&] { Rebuild(); });
+  RunGuarded(this, "3D View", [&] { Rebuild(); });
   emit sceneOptionsChanged();
 }
 
 void TDlgBlock::SetShowUndeformed(bool on) {
   state_.scene.undeformed = on;
-  RunGuarded(this, [&] { Rebuild(); });
+  RunGuarded(this, "3D View", [&] { Rebuild(); });
   emit sceneOptionsChanged();
 }
 
 void TDlgBlock::SetDeformationFactor(double factor) {
   state_.scene.deformation_factor = factor;
-  RunGuarded(this, [&] { Rebuild(); });
+  RunGuarded(this, "3D View", [&] { Rebuild(); });
   emit sceneOptionsChanged();
 }
 
@@ -165,6 +208,9 @@ void TDlgBlock::closeEvent(QCloseEvent* event) {
   if (dialog_) dialog_->close();
   emit closed();
   QWidget::closeEvent(event);
+  // Closed by itself (not through its frame): the empty frame goes too.
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    QMetaObject::invokeMethod(sub, &QWidget::close, Qt::QueuedConnection);
 }
 
 }  // namespace veldra::gui

@@ -2,18 +2,18 @@
 // from the problem and the deflection graph (app::views), and shows it in a TglWindow;
 // where no OpenGL context can be had it says so in its window instead.
 //
-// The main window's 3D toolbar group and "Show 3DView" menu call the public slots;
-// Show3DMenuState() gives the menu's ticks and enabled items when it opens.
+// It is the main window's View3DControls while it is open: the 3D toolbar group and
+// the "Show 3DView" menu reach it through them.
 #ifndef VELDRA_GUI_VIEWS_VIEW_3D_WINDOW_H
 #define VELDRA_GUI_VIEWS_VIEW_3D_WINDOW_H
 
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
-#include <vector>
 
 #include "app/views/scene_3d.h"
 #include "app/views/view_3d_state.h"
+#include "gui/core/child_windows.h"
 
 class QLabel;
 
@@ -31,7 +31,7 @@ class TDlgDeformedShape;
 
 inline constexpr const char* k3DViewCaption = "3-D View";
 
-class TDlgBlock : public QWidget {
+class TDlgBlock : public QWidget, public View3DControls {
   Q_OBJECT
 
  public:
@@ -49,8 +49,12 @@ class TDlgBlock : public QWidget {
   // centring; on every one, the scene rebuilt from the model and redrawn.
   void Activate();
 
-  // The "Show 3DView" menu as it opens, and the "Deformed Shape" button's state.
-  std::vector<app::views::Show3DMenuEntry> Show3DMenuState() const;
+  // View3DControls: the ticks of the "Show 3DView" menu, its items and the toolbar.
+  bool Shown(View3DItem item) const override;
+  void Toggle(View3DItem item) override;
+  void Command(View3DCommand command, bool on) override;
+
+  // The deflection graph holds results: the deformed shape can be shown.
   bool DeformedShapeAvailable() const;
 
   // The last rendered frame (empty without OpenGL).

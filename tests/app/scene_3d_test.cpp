@@ -93,13 +93,15 @@ TEST(SceneExtents, WallWithAndWithoutSurcharges) {
     double active_width, py_width;  // in
     bool strip;                     // a strip 20 ft out, 10 ft wide
     bool apply;
-    double width, thickness, b, d, bottom, scale;  // ft; pixels per ft in 800 x 600
+    // ft; pixels per ft in 800 x 600, where the height is the depth and 4 symbol
+    // sizes above the wall (45 ft + 4.5 ft without surcharges)
+    double width, thickness, b, d, bottom, scale;
   } cases[] = {
-      {"no surcharge", 12, 12, false, false, 1, 0.1, 5, 12.5, 45, 550.0 / 45},
+      {"no surcharge", 12, 12, false, false, 1, 0.1, 5, 12.5, 45, 550 / 49.5},
       {"a strip load reaching 25 ft", 12, 12, true, true, 1, 0.1, 5, 25 / 0.9, 45, 550 / (50 / 0.9)},
-      {"the strip load's option off", 12, 12, true, false, 1, 0.1, 5, 12.5, 45, 550.0 / 45},
+      {"the strip load's option off", 12, 12, true, false, 1, 0.1, 5, 12.5, 45, 550 / 49.5},
       {"no widths: a tenth of the length", 0, 0, false, false, 4.5, 0.45, 22.5, 56.25, 45, 550 / 112.5},
-      {"widths that differ: a quarter of the p-y width", 12, 24, false, false, 1, 0.5, 5, 12.5, 45, 550.0 / 45},
+      {"widths that differ: a quarter of the p-y width", 12, 24, false, false, 1, 0.5, 5, 12.5, 45, 550 / 49.5},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -121,7 +123,7 @@ TEST(SceneExtents, WallWithAndWithoutSurcharges) {
   }
 }
 
-TEST(SceneExtents, TiebacksWidenAndLoadsAndSlopesRaiseTheScene) {
+TEST(SceneExtents, TiebacksWidenAndSlopesRaiseTheScene) {
   TMainModel model;
   SetUpWall(model);
   TProgramData& p = model.Problem();
@@ -134,13 +136,9 @@ TEST(SceneExtents, TiebacksWidenAndLoadsAndSlopesRaiseTheScene) {
   tiebacks.Cell(4, 0).SetFloat(15);
   SceneExtents e = ComputeExtents(SceneInputOf(model, graphs));
   EXPECT_NEAR(e.half_length, (0.05 + 30 * std::cos(15 * M_PI / 180)) / 0.9, 1e-12);
-  EXPECT_EQ(e.top, 0);
-
-  // Arrows of a uniform load stand above the ground; a sloped backfill rises higher.
-  p.UniformSurcharge = 1.5;
-  e = ComputeExtents(SceneInputOf(model, graphs));
-  EXPECT_DOUBLE_EQ(e.top, 3.2 * e.SymbolSize());
+  // Above the wall: room for the axes and load arrows; a sloped backfill rises higher.
   EXPECT_DOUBLE_EQ(e.SymbolSize(), 2 * e.half_length / 40);
+  EXPECT_DOUBLE_EQ(e.top, 4 * e.SymbolSize());
   p.BackfillSlope = 30;
   e = ComputeExtents(SceneInputOf(model, graphs));
   EXPECT_NEAR(e.top, (e.half_length - 0.05) * std::tan(30 * M_PI / 180), 1e-12);

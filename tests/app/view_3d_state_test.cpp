@@ -4,8 +4,11 @@
 
 #include <cmath>
 
+#include "app/main_model.h"
+#include "app/main_window_rules.h"
 #include "app/views/view_3d_state.h"
 #include "framework/graph_plot.h"
+#include "framework/main_graphs.h"
 
 namespace veldra::app::views {
 namespace {
@@ -28,16 +31,36 @@ double Distance(WorldPoint a, WorldPoint b) { return std::hypot(a.x - b.x, a.y -
 
 TEST(View3DFrame, FittedSceneIsCentredAndInsideTheClient) {
   const View3DState state = Fitted();
-  EXPECT_NEAR(state.base_scale, 550.0 / 45, 1e-12);
-  // Seen from the side: the top of the wall above the centre, its tip as far below.
-  const WorldPoint top = state.ToClient({0, 0, 0}, kClient);
+  // 45 ft deep and 4.5 ft (4 symbol sizes) above the wall for the axes and loads.
+  EXPECT_NEAR(state.base_scale, 550.0 / 49.5, 1e-12);
+  // Seen from the side: the top of the scene above the centre, the wall's tip as far
+  // below, the wall's top between.
+  const WorldPoint top = state.ToClient({0, 0, 4.5}, kClient);
   const WorldPoint tip = state.ToClient({0, 0, -45}, kClient);
   EXPECT_NEAR(top.x, 400, 1e-9);
   EXPECT_NEAR(top.y, 25, 1e-9);
   EXPECT_NEAR(tip.y, 575, 1e-9);
+  EXPECT_NEAR(state.ToClient({0, 0, 0}, kClient).y, 75, 1e-9);
   // The backfill (negative x) on the left, and depth into the screen does not move it.
   EXPECT_LT(state.ToClient({-10, 0, 0}, kClient).x, 400);
   EXPECT_NEAR(state.ToClient({0, 5, 0}, kClient).x, 400, 1e-9);
+}
+
+TEST(View3DFrame, ScaleFollowsTheWindowAndZoomStays) {
+  SceneInput in;
+  in.increments = 90;
+  in.increment_length = 0.5;
+  in.active_width = 1;
+  in.py_width = 1;
+  View3DState state;
+  state.Fit(ComputeExtents(in), {200, 150});  // opened small
+  EXPECT_NEAR(state.base_scale, 100.0 / 49.5, 1e-12);
+  state.ZoomIn();
+  state.Resize(kClient);
+  EXPECT_NEAR(state.base_scale, 550.0 / 49.5, 1e-12);
+  EXPECT_EQ(state.zoom, kZoomInFactor);
+  state.Fit(ComputeExtents(SceneInput()), kClient);  // later activations keep the fit
+  EXPECT_NEAR(state.base_scale, 550.0 / 49.5, 1e-12);
 }
 
 TEST(View3DFrame, WhatRisesAboveTheWallIsCentredToo) {
@@ -183,28 +206,35 @@ TEST(DeformationFactor, StepsThroughEachDecade) {
     EXPECT_DOUBLE_EQ(StepDeformationFactor(c.factor, c.up), c.stepped) << c.factor << (c.up ? " up" : " down");
 }
 
-TEST(Show3DMenu, TicksFollowTheFlagsAndDeformedShapeNeedsResults) {
-  View3DState state;
-  state.Toggle(ShowItem::kWaterLevel);
-  const auto menu = Show3DMenu(state, false);
-  ASSERT_EQ(menu.size(), 11u);
-  EXPECT_EQ(menu[0].caption, "Wall");
-  EXPECT_TRUE(menu[0].checked);
-  EXPECT_EQ(menu[2].caption, "Water Level");
-  EXPECT_FALSE(menu[2].checked);
-  EXPECT_EQ(menu[8].caption, "Lateral Springs");
-  EXPECT_EQ(menu[9].caption, "-");
-  EXPECT_EQ(menu[10].caption, "Deformed Shape");
-  EXPECT_FALSE(menu[10].enabled);
-  EXPECT_TRUE(Show3DMenu(state, true)[10].enabled);
+// The main window's 3D items: there only while the view is open; "Deformed Shape"
+// (menu item and button) enabled only when the deflection graph holds a curve.
+TEST(View3DItems, DeformedShapeNeedsResults) {
+  TMainModel model;
+  framework::TMainGraphs graphs;
+  WindowFacts facts = FileFactsOf(model.Problem(), graphs);
+  facts.view3d_open = true;
+  auto deformed_enabled = [&] {
+    const MainWindowRules rules(model.Problem(), facts);
+    EXPECT_TRUE(rules[Command::kShow3DDeformedShape].visible);
+    EXPECT_TRUE(rules[Command::kToolDeformedShape].visible);
+    EXPECT_EQ(rules[Command::kShow3DDeformedShape].enabled, rules[Command::kToolDeformedShape].enabled);
+    return rules[Command::kShow3DDeformedShape].enabled;
+  };
+  EXPECT_FALSE(deformed_enabled());
 
-  framework::TGraphPlot deflection;
-  EXPECT_FALSE(DeformedShapeEnabled(deflection));
+  framework::TGraphPlot& deflection = graphs.pltDef;
   deflection.SetCurveCount(framework::CurveList::kMain, 2);
   deflection.CurveAt(framework::CurveList::kMain, 0).Points = {{0.1L, 0}};
-  EXPECT_FALSE(DeformedShapeEnabled(deflection));  // one point is no curve
+  facts.graphs = GraphDataOf(graphs);
+  EXPECT_FALSE(deformed_enabled());  // one point is no curve
   deflection.CurveAt(framework::CurveList::kMain, 1).Points = {{0.1L, 0}, {0, 1}};
-  EXPECT_TRUE(DeformedShapeEnabled(deflection));
+  facts.graphs = GraphDataOf(graphs);
+  EXPECT_TRUE(deformed_enabled());
+
+  facts.view3d_open = false;
+  const MainWindowRules closed(model.Problem(), facts);
+  EXPECT_FALSE(closed[Command::kShow3DMenu].visible);
+  EXPECT_FALSE(closed[Command::kToolDeformedShape].visible);
 }
 
 }  // namespace

@@ -24,12 +24,12 @@ struct ExampleWithResults {
   framework::TMainGraphs graphs;
 };
 
-// Throws std::runtime_error when the example cannot be analysed or read.
-inline std::unique_ptr<ExampleWithResults> OpenExample(const std::string& name) {
+// A copy of the example in `dir`, analysed: its report, plot data and run notes
+// beside it. Returns the data file. Throws std::runtime_error when the analysis fails.
+inline std::filesystem::path AnalyseExample(const std::string& name, const std::filesystem::path& dir) {
   namespace fs = std::filesystem;
-  auto example = std::make_unique<ExampleWithResults>();
-  const fs::path data = example->dir / name;
-  fs::copy_file(fs::path(VELDRA_SOURCE_DIR) / "examples" / name, data);
+  const fs::path data = dir / name;
+  fs::copy_file(fs::path(VELDRA_SOURCE_DIR) / "examples" / name, data, fs::copy_options::overwrite_existing);
   RunPaths paths;
   paths.data = data;
   paths.report = fs::path(data).replace_extension(".vd5o");
@@ -37,10 +37,18 @@ inline std::unique_ptr<ExampleWithResults> OpenExample(const std::string& name) 
   paths.notes = fs::path(data).replace_extension(".vd5r");
   const RunStatus run = run_analysis(paths);
   if (run.outcome != RunOutcome::Finished) throw std::runtime_error("analysis failed: " + run.message);
+  return data;
+}
+
+// Throws std::runtime_error when the example cannot be analysed or read.
+inline std::unique_ptr<ExampleWithResults> OpenExample(const std::string& name) {
+  namespace fs = std::filesystem;
+  auto example = std::make_unique<ExampleWithResults>();
+  const fs::path data = AnalyseExample(name, example->dir.path());
   if (!app::OpenProblem(example->model, data, app::kFormatCurrent).load.complete)
     throw std::runtime_error("cannot load " + name);
-  const app::PlotDataResult read =
-      app::ReadPlotData(example->graphs, paths.plot, true, app::PlotDataContextOf(example->model));
+  const app::PlotDataResult read = app::ReadPlotData(example->graphs, fs::path(data).replace_extension(".vd5p"),
+                                                     true, app::PlotDataContextOf(example->model));
   if (!read.complete) throw std::runtime_error("cannot read the plot data: " + read.cause);
   return example;
 }

@@ -32,14 +32,15 @@ class View3DFallbackTest : public QObject {
     QVERIFY(labels[0]->isVisible());
     QVERIFY(labels[0]->text().contains(view.OpenGLProblem()));
 
-    view.SetMouseMode(views::MouseMode::kRotating);
-    view.ZoomIn();
-    view.ToggleShow(views::ShowItem::kWall);
-    view.RestartView();
+    view.Command(View3DCommand::kRotating, true);
+    view.Command(View3DCommand::kZoomIn, false);
+    view.Toggle(View3DItem::kWall);
+    QVERIFY(!view.Shown(View3DItem::kWall));
+    view.Command(View3DCommand::kRestartView, false);
     QVERIFY(view.GrabFrame().isNull());
     // Without results the deformed shape cannot be chosen, and its dialog does not open.
     QVERIFY(!view.DeformedShapeAvailable());
-    QVERIFY(!view.Show3DMenuState().back().enabled);
+    QVERIFY(!view.Shown(View3DItem::kDeformedShape));
     view.ShowDeformedShapeDialog();
     QVERIFY(!view.DeformedShapeDialog());
   }

@@ -45,12 +45,12 @@ class View3DWindowTest : public QObject {
     QVERIFY(straight.colours > 20);
 
     // Rotate by dragging across half the control, then zoom in twice.
-    view_->SetMouseMode(views::MouseMode::kRotating);
+    view_->Command(View3DCommand::kRotating, true);  // the toolbar's "Rotating" button
     TglWindow* gl = view_->GlWindow();
     Drag(gl, QPoint(200, 240), QPoint(200 + gl->width() / 2, 200));
     QVERIFY(std::abs(view_->State().az) > 30);
-    view_->ZoomIn();
-    view_->ZoomIn();
+    view_->Command(View3DCommand::kZoomIn, false);
+    view_->Command(View3DCommand::kZoomIn, false);
     QCOMPARE(view_->State().zoom, 1.4142 * 1.4142);
 
     const QImage turned = view_->GrabFrame();
@@ -92,7 +92,7 @@ class View3DWindowTest : public QObject {
     QCOMPARE(view_->State().scene.deformation_factor, 2000.0);
     QVERIFY(view_->GrabFrame() != straight);
 
-    QVERIFY(view_->Show3DMenuState().back().checked);  // "Deformed Shape" ticked
+    QVERIFY(view_->Shown(View3DItem::kDeformedShape));  // the menu item's tick
   }
 
  private:

@@ -1,20 +1,27 @@
 // Pictures of the side view and the 3D view of an analysed example, for a person to
-// look at: view_snapshots DIR [EXAMPLE]. Run it under xvfb-run; it writes
-// side-view.png, 3d-undeformed.png, 3d-deformed.png, 3d-rotated.png and
-// deformed-shape-dialog.png into DIR.
+// look at: view_snapshots DIR [EXAMPLE [FACTOR [HOLD]]]. Run it under xvfb-run; it
+// writes side-view.png, 3d-undeformed.png, 3d-deformed.png (deformation factor
+// FACTOR, 1000 by default), 3d-rotated.png, deformed-shape-dialog.png and
+// main-window.png (both views opened from the main window's menu) into DIR, then
+// keeps the main window on the screen for HOLD seconds (for a screen capture).
 #include <QApplication>
 #include <QCheckBox>
+#include <QAction>
 #include <QDir>
+#include <QMdiArea>
 #include <QMouseEvent>
 #include <QTest>
 #include <cstdio>
 #include <exception>
 
+#include "gui/main/main_window.h"
 #include "gui/views/deformed_shape_dialog.h"
+#include "gui/views/register.h"
 #include "gui/views/gl_format.h"
 #include "gui/views/gl_scene_widget.h"
 #include "gui/views/side_view_window.h"
 #include "gui/views/view_3d_window.h"
+#include "tests/gui/gui_test_support.h"
 #include "tests/gui/views/example_with_results.h"
 
 namespace {
@@ -85,6 +92,27 @@ int main(int argc, char** argv) {
     auto* gl = view.GlWindow();
     Drag(gl, QPoint(gl->width() / 2, gl->height() / 2), QPoint(gl->width() / 2 + gl->width() / 3, gl->height() / 2 - 60));
     Save(view.GrabFrame(), dir, "3d-rotated.png");
+    view.close();
+    side.close();
+
+    // Both views as the user opens them: from the main window's menu.
+    veldra::gui::views::Register(veldra::gui::RegisteredChildWindows());
+    veldra::gui::test::IsolatedSettings settings;
+    veldra::gui::TMainForm window;
+    window.resize(1280, 900);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return 2;
+    {
+      veldra::gui::test::MessageBoxAnswers answers;  // "... has been read by VELDRA 2015"
+      window.Start(QString::fromStdString((example->dir.path() / name).string()));
+    }
+    window.Action(veldra::app::Command::kViewWallGeometry)->trigger();
+    window.Action(veldra::app::Command::kView3D)->trigger();
+    window.MdiArea()->tileSubWindows();
+    QTest::qWait(200);
+    Save(window.grab().toImage(), dir, "main-window.png");
+    if (argc > 4) QTest::qWait(1000 * std::atoi(argv[4]));
+    window.CloseChildWindows();
     return 0;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
