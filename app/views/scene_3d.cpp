@@ -220,7 +220,9 @@ class SceneBuilder {
   Scene3D Build() {
     Scene3D scene;
     if (o_.Shows(ShowItem::kSoilLayers)) SoilLayers(Part(scene, ScenePartId::kSoilLayers));
-    if (o_.Shows(ShowItem::kWaterLevel)) WaterLevel(Part(scene, ScenePartId::kWaterLevel));
+    // The water tables belong to the soil profile: without layers in use the
+    // analysis has none (their depths keep meaningless defaults).
+    if (o_.Shows(ShowItem::kWaterLevel) && in_.soil_layers) WaterLevel(Part(scene, ScenePartId::kWaterLevel));
     if (o_.Shows(ShowItem::kWall)) Wall(Part(scene, ScenePartId::kWall));
     MeshBuilder supports = Part(scene, ScenePartId::kWallSupports);
     if (o_.Shows(ShowItem::kLateralSprings)) Springs(supports);

@@ -103,6 +103,14 @@ void TglWindow::Record() {
   stale_ = false;
 }
 
+void TglWindow::RenderFrame() {
+  if (!gl_) return;
+  makeCurrent();
+  paintGL();
+  gl_->glFinish();
+  doneCurrent();
+}
+
 void TglWindow::resizeGL(int, int) {
   // The projection follows the size at every frame (paintGL); the scale fits the
   // scene to the new size.

@@ -32,6 +32,9 @@ class TglWindow : public QOpenGLWidget {
 
   app::views::ClientSize ClientArea() const { return {width(), height()}; }
 
+  // Draws one frame now and waits until OpenGL has finished it (for timing).
+  void RenderFrame();
+
  signals:
   // The context turned out unusable (no fixed-function calls): the reason.
   void openGLFailed(const QString& reason);

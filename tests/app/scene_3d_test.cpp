@@ -199,13 +199,24 @@ TEST(SceneParts, LayersAtTheirDepthsAndOnlyBackfillAboveTheExcavation) {
       EXPECT_LE(v.z, -30);
     }
 
-  // Without the soil's flag, or without layers in use, nothing of them.
+  // The water tables at 35 ft and 40 ft: planes on their sides of the wall.
+  model.Problem().WaterDepthBackfill = 420;
+  model.Problem().WaterDepthExcavation = 480;
+  const Scene3D wet = BuildScene(SceneInputOf(model, graphs), e, SceneOptions());
+  const auto planes = VerticesOf(wet.Part(ScenePartId::kWaterLevel));
+  ASSERT_FALSE(planes.empty());
+  for (const Vec3& v : planes) EXPECT_DOUBLE_EQ(v.z, v.x < 0 ? -35 : -40);
+
+  // Without the soil's flag, or without layers in use, nothing of them; nor of the
+  // water tables, which only the soil profile uses.
   SceneOptions hidden;
   hidden.show[static_cast<std::size_t>(ShowItem::kSoilLayers)] = false;
   EXPECT_TRUE(BuildScene(in, e, hidden).Part(ScenePartId::kSoilLayers).batches.empty());
   model.Problem().GeneratePY = false;
   model.Problem().SetEarthPressureOption(1);
-  EXPECT_TRUE(BuildScene(SceneInputOf(model, graphs), e, SceneOptions()).Part(ScenePartId::kSoilLayers).batches.empty());
+  const Scene3D without = BuildScene(SceneInputOf(model, graphs), e, SceneOptions());
+  EXPECT_TRUE(without.Part(ScenePartId::kSoilLayers).batches.empty());
+  EXPECT_TRUE(without.Part(ScenePartId::kWaterLevel).batches.empty());
 }
 
 TEST(SceneParts, TiebacksAtTheirDepthAndRepeatedAtTheirSpacing) {

@@ -24,12 +24,15 @@ struct ExampleWithResults {
   framework::TMainGraphs graphs;
 };
 
-// A copy of the example in `dir`, analysed: its report, plot data and run notes
-// beside it. Returns the data file. Throws std::runtime_error when the analysis fails.
+// A copy of the example (a file of examples/, or a path relative to the source
+// tree) in `dir`, analysed: its report, plot data and run notes beside it. Returns
+// the data file. Throws std::runtime_error when the analysis fails.
 inline std::filesystem::path AnalyseExample(const std::string& name, const std::filesystem::path& dir) {
   namespace fs = std::filesystem;
-  const fs::path data = dir / name;
-  fs::copy_file(fs::path(VELDRA_SOURCE_DIR) / "examples" / name, data, fs::copy_options::overwrite_existing);
+  const fs::path source = name.find('/') == std::string::npos ? fs::path(VELDRA_SOURCE_DIR) / "examples" / name
+                                                              : fs::path(VELDRA_SOURCE_DIR) / name;
+  const fs::path data = dir / source.filename();
+  fs::copy_file(source, data, fs::copy_options::overwrite_existing);
   RunPaths paths;
   paths.data = data;
   paths.report = fs::path(data).replace_extension(".vd5o");
@@ -46,7 +49,7 @@ inline std::unique_ptr<ExampleWithResults> OpenExample(const std::string& name) 
   auto example = std::make_unique<ExampleWithResults>();
   const fs::path data = AnalyseExample(name, example->dir.path());
   if (!app::OpenProblem(example->model, data, app::kFormatCurrent).load.complete)
-    throw std::runtime_error("cannot load " + name);
+    throw std::runtime_error("cannot load " + data.string());
   const app::PlotDataResult read = app::ReadPlotData(example->graphs, fs::path(data).replace_extension(".vd5p"),
                                                      true, app::PlotDataContextOf(example->model));
   if (!read.complete) throw std::runtime_error("cannot read the plot data: " + read.cause);
