@@ -213,8 +213,8 @@ SideViewPicture SideViewGeometry::Paint() const {
       items.push_back({SideViewShape::kCircle, SideViewRole::kPlanUnit, {centre_k}, 2, radius, 0, {}});
     }
     const int first_left = at(kPlanX * input_.inch - input_.py_width, 0).x;
-    text(SideViewRole::kPlanLabel, {first_left, kLabelTop}, 0, "top view");
     text(SideViewRole::kPlanLabel, {centre, kLabelTop}, 0, "side view");
+    text(SideViewRole::kPlanLabel, {first_left, kLabelTop}, 0, "top view");
   }
   return picture;
 }

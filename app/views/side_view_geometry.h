@@ -76,7 +76,7 @@ enum class SideViewRole {
   kExternalPY,
   kSpring,
   kPlanUnit,   // a wall unit of the plan view
-  kPlanLabel,  // "top view", "side view"
+  kPlanLabel,  // "side view", then "top view" (moved clear of it when they would overlap)
 };
 
 enum class SideViewShape {

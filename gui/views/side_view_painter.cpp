@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <limits>
 
 namespace veldra::gui {
 
@@ -31,6 +32,9 @@ void PaintSideView(QPainter& painter, QSize size, const views::SideViewPicture& 
   const QFont font = SideViewFont();
   painter.setFont(font);
   const QFontMetrics metrics(font, painter.device());
+  // The plan view's "top view" lies above its first unit, which may be close to the
+  // wall's "side view": it then moves along to the right of it.
+  int plan_labels_end = std::numeric_limits<int>::min();
   for (const views::SideViewItem& item : picture.items) {
     QPen pen(colours.text);
     pen.setWidth(item.pen_width);
@@ -40,9 +44,14 @@ void PaintSideView(QPainter& painter, QSize size, const views::SideViewPicture& 
         painter.drawLine(ToQt(item.points.at(0)), ToQt(item.points.at(1)));
         break;
       case views::SideViewShape::kText: {
-        const QPoint at = ToQt(item.points.at(0));
-        painter.drawText(at.x(), at.y() + item.lines_below * metrics.height() + metrics.ascent(),
-                         QString::fromUtf8(item.text.c_str()));
+        QPoint at = ToQt(item.points.at(0));
+        const QString text = QString::fromUtf8(item.text.c_str());
+        if (item.role == views::SideViewRole::kPlanLabel) {
+          const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
+          if (at.x() < plan_labels_end + gap) at.setX(plan_labels_end + gap);
+          plan_labels_end = at.x() + metrics.horizontalAdvance(text);
+        }
+        painter.drawText(at.x(), at.y() + item.lines_below * metrics.height() + metrics.ascent(), text);
         break;
       }
       case views::SideViewShape::kPolygon: {

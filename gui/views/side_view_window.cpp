@@ -150,6 +150,8 @@ void TDlgSideView::PrintTo(QPrinter& printer) const {
   views::SideViewGeometry page = geometry_;
   page.Resize({logical.width(), logical.height()});
   QPainter painter(&printer);
+  // Centred in the area.
+  painter.translate((area_w - logical.width() * scale) / 2, (area_h - logical.height() * scale) / 2);
   painter.scale(scale, scale);
   PaintSideView(painter, logical, page.Paint(), {Qt::white, Qt::black});
 }

@@ -324,10 +324,10 @@ TEST(SideViewPicture, PlanViewOfFiveUnitsNeedsBothWidths) {
   }
   const auto labels = TextsOf(view.Paint(), SideViewRole::kPlanLabel);
   ASSERT_EQ(labels.size(), 2u);
-  EXPECT_EQ(labels[0].text, "top view");
-  EXPECT_EQ(labels[0].at.x, w.ToClient({61, 0}, kClient).x);
-  EXPECT_EQ(labels[1].text, "side view");
-  EXPECT_EQ(labels[1].at, (ClientPoint{400, 5}));
+  EXPECT_EQ(labels[0].text, "side view");
+  EXPECT_EQ(labels[0].at, (ClientPoint{400, 5}));
+  EXPECT_EQ(labels[1].text, "top view");
+  EXPECT_EQ(labels[1].at.x, w.ToClient({61, 0}, kClient).x);  // above the first unit's left
 
   p.PYWidth = 0;
   for (const SideViewItem& item : Activated(SideViewInputOf(model)).Paint().items)

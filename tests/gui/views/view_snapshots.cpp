@@ -1,7 +1,8 @@
 // Pictures of the side view and the 3D view of an analysed example, for a person to
 // look at: view_snapshots DIR [EXAMPLE [FACTOR [HOLD]]]. Run it under xvfb-run; it
 // writes side-view.png, 3d-undeformed.png, 3d-deformed.png (deformation factor
-// FACTOR, 1000 by default), 3d-rotated.png, deformed-shape-dialog.png and
+// FACTOR, 1000 by default), 3d-rotated.png, deformed-shape-dialog.png,
+// side-view-print.pdf (the printed page) and
 // main-window.png (both views opened from the main window's menu) into DIR, then
 // keeps the main window on the screen for HOLD seconds (for a screen capture).
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMdiArea>
+#include <QPrinter>
 #include <QMouseEvent>
 #include <QTest>
 #include <cstdio>
@@ -65,6 +67,13 @@ int main(int argc, char** argv) {
     side.show();
     if (!QTest::qWaitForWindowExposed(&side)) return 2;
     Save(side.grab().toImage(), dir, "side-view.png");
+    {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(dir.filePath(QStringLiteral("side-view-print.pdf")));
+      side.PrintTo(printer);
+      std::printf("wrote side-view-print.pdf\n");
+    }
 
     veldra::gui::TDlgBlock view(example->model, example->graphs);
     view.setAttribute(Qt::WA_DeleteOnClose, false);
