@@ -183,12 +183,15 @@ SideViewPicture SideViewGeometry::Paint() const {
 
   auto node_y = [&](int node) { return at(0, node * input_.increment_length + m).y; };
   const int tick = px(0.01);
-  // Restraints: an arrow onto the wall from the excavation side.
+  // Restraints: an arrow onto the wall from the excavation side. It starts at the
+  // wall's face: drawn from the centre line it would lie inside the wall (H/20 wide,
+  // the arrow only W/50 long) in the wall's own colour, and not be seen.
+  const int face = std::max(centre, at(input_.free_height / 40, 0).x);
   for (int node : input_.restraint_nodes) {
     const int y = node_y(node);
-    line(SideViewRole::kRestraint, {centre, y}, {px(0.52), y}, 2);
-    line(SideViewRole::kRestraint, {centre, y}, {px(0.52), y - tick}, 2);
-    line(SideViewRole::kRestraint, {centre, y}, {px(0.52), y + tick}, 2);
+    line(SideViewRole::kRestraint, {face, y}, {face + px(0.02), y}, 2);
+    line(SideViewRole::kRestraint, {face, y}, {face + px(0.02), y - tick}, 2);
+    line(SideViewRole::kRestraint, {face, y}, {face + px(0.02), y + tick}, 2);
   }
   // External p-y curves: a spring towards the backfill.
   for (int node : input_.external_py_nodes) {

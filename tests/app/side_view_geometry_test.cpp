@@ -295,12 +295,16 @@ TEST(SideViewPicture, RestraintsAndExternalCurvesAtTheirNodesWhenApplied) {
   p.ApplyRestraints = true;
   p.ApplyExternalPY = true;
   picture = Activated(SideViewInputOf(model)).Paint();
+  // From the wall's excavation face (x = H / 40 = 6 in), W / 50 long, with its head
+  // strokes W / 100 above and below: outside the wall, where it can be seen.
+  const int face = Activated(SideViewInputOf(model)).Drawing().ToClient({6, 0}, kClient).x;
+  ASSERT_GT(face, 400);
   const auto restraint = LinesOf(picture, SideViewRole::kRestraint);
   ASSERT_EQ(restraint.size(), 3u);
-  EXPECT_EQ(restraint[0].from, (ClientPoint{400, 1100}));
-  EXPECT_EQ(restraint[0].to, (ClientPoint{416, 1100}));
-  EXPECT_EQ(restraint[1].to, (ClientPoint{416, 1092}));
-  EXPECT_EQ(restraint[2].to, (ClientPoint{416, 1108}));
+  EXPECT_EQ(restraint[0].from, (ClientPoint{face, 1100}));
+  EXPECT_EQ(restraint[0].to, (ClientPoint{face + 16, 1100}));
+  EXPECT_EQ(restraint[1].to, (ClientPoint{face + 16, 1092}));
+  EXPECT_EQ(restraint[2].to, (ClientPoint{face + 16, 1108}));
   const auto curve = LinesOf(picture, SideViewRole::kExternalPY);
   ASSERT_EQ(curve.size(), 8u);
   EXPECT_EQ(curve[0].from, (ClientPoint{400, 350}));
