@@ -67,6 +67,8 @@ void TglWindow::initializeGL() {
   gl_->glDisable(GL_LIGHTING);
   gl_->glEnable(GL_BLEND);
   gl_->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  gl_->glEnable(GL_LINE_SMOOTH);
+  gl_->glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
   stale_ = true;
 }
 
