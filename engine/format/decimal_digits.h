@@ -1,8 +1,8 @@
 // Correctly rounded decimal digits of a double, the one place where the formatter
 // turns binary values into digits. Rounding is to nearest on the exact binary value,
 // exact halves to even, as printf does.
-#ifndef VELDRA_ENGINE_REPORT_DECIMAL_DIGITS_H
-#define VELDRA_ENGINE_REPORT_DECIMAL_DIGITS_H
+#ifndef VELDRA_ENGINE_FORMAT_DECIMAL_DIGITS_H
+#define VELDRA_ENGINE_FORMAT_DECIMAL_DIGITS_H
 
 #include <cstddef>
 
@@ -22,4 +22,4 @@ int fixed_digits(double magnitude, int decimals, char* out, std::size_t room);
 
 }  // namespace veldra::engine::fields
 
-#endif  // VELDRA_ENGINE_REPORT_DECIMAL_DIGITS_H
+#endif  // VELDRA_ENGINE_FORMAT_DECIMAL_DIGITS_H

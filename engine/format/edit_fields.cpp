@@ -1,6 +1,6 @@
-#include "engine/report/edit_fields.h"
+#include "engine/format/edit_fields.h"
 
-#include "engine/report/decimal_digits.h"
+#include "engine/format/decimal_digits.h"
 
 #include <algorithm>
 #include <charconv>

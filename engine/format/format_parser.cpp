@@ -1,6 +1,6 @@
-#include "engine/report/format_program.h"
+#include "engine/format/format_program.h"
 
-#include "engine/report/edit_fields.h"
+#include "engine/format/edit_fields.h"
 
 #include <stdexcept>
 

@@ -1,8 +1,8 @@
 // The single fields of the fixed-column formatter: each appends exactly w characters
 // (the whole text for A without width) to `out`. The rules are those stated in
 // fortran_format.h; arguments are assumed to be in range (callers check them).
-#ifndef VELDRA_ENGINE_REPORT_EDIT_FIELDS_H
-#define VELDRA_ENGINE_REPORT_EDIT_FIELDS_H
+#ifndef VELDRA_ENGINE_FORMAT_EDIT_FIELDS_H
+#define VELDRA_ENGINE_FORMAT_EDIT_FIELDS_H
 
 #include <string>
 #include <string_view>
@@ -30,4 +30,4 @@ void append_list_real(std::string& out, double value);
 
 }  // namespace veldra::engine::fields
 
-#endif  // VELDRA_ENGINE_REPORT_EDIT_FIELDS_H
+#endif  // VELDRA_ENGINE_FORMAT_EDIT_FIELDS_H

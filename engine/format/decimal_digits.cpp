@@ -1,4 +1,4 @@
-#include "engine/report/decimal_digits.h"
+#include "engine/format/decimal_digits.h"
 
 #include <charconv>
 #include <cmath>

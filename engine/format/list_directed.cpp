@@ -1,5 +1,5 @@
-#include "engine/report/edit_fields.h"
-#include "engine/report/fortran_format.h"
+#include "engine/format/edit_fields.h"
+#include "engine/format/fortran_format.h"
 
 #include <charconv>
 #include <ostream>

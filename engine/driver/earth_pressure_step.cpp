@@ -1,14 +1,14 @@
-#include "engine/soil/earth_pressure_generation.h"
+#include "engine/driver/earth_pressure_step.h"
 
 #include "engine/driver/data_error.h"
 #include "engine/driver/run_context.h"
-#include "engine/driver/run_stop.h"
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "engine/soil/earth_pressure.h"
 #include "engine/soil/soil_constants.h"
 #include "engine/soil/soil_profile.h"
 #include "engine/soil/soil_report.h"
 #include "engine/soil/surcharge.h"
+#include "engine/state/soil_model_stop.h"
 
 #include <algorithm>
 #include <cmath>

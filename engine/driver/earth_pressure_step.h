@@ -1,7 +1,7 @@
-// The soil side of the earth pressure: generated distributions (earth-pressure
-// codes 2 and 3) and the lateral pressure of surcharges at a depth.
-#ifndef VELDRA_ENGINE_SOIL_EARTH_PRESSURE_GENERATION_H
-#define VELDRA_ENGINE_SOIL_EARTH_PRESSURE_GENERATION_H
+// The driver's earth-pressure step: the generated distributions of earth-pressure
+// codes 2 and 3, built by the soil models from the run's problem.
+#ifndef VELDRA_ENGINE_DRIVER_EARTH_PRESSURE_STEP_H
+#define VELDRA_ENGINE_DRIVER_EARTH_PRESSURE_STEP_H
 
 #include "engine/state/problem_state.h"
 
@@ -25,10 +25,6 @@ struct RunContext;
 // that overflow.
 std::vector<PressurePoint> epress(RunContext& ctx);
 
-// SURCHG: the lateral pressure from the surcharge table at a depth below the top of
-// the wall, per unit width. Also left in st.surcharge_pressure.
-double surchg(ProblemState& st, double depth);
-
 }  // namespace veldra::engine
 
-#endif
+#endif  // VELDRA_ENGINE_DRIVER_EARTH_PRESSURE_STEP_H

@@ -62,8 +62,8 @@
 //
 // Widths w and digit counts d, m range from 0 to 255 (w at least 1), repeat counts
 // from 1 to 10000, scale factors from -127 to 127.
-#ifndef VELDRA_ENGINE_REPORT_FORTRAN_FORMAT_H
-#define VELDRA_ENGINE_REPORT_FORTRAN_FORMAT_H
+#ifndef VELDRA_ENGINE_FORMAT_FORTRAN_FORMAT_H
+#define VELDRA_ENGINE_FORMAT_FORTRAN_FORMAT_H
 
 #include <initializer_list>
 #include <iosfwd>
@@ -142,4 +142,4 @@ std::string list_line(std::initializer_list<FormatValue> values);
 
 }  // namespace veldra::engine
 
-#endif  // VELDRA_ENGINE_REPORT_FORTRAN_FORMAT_H
+#endif  // VELDRA_ENGINE_FORMAT_FORTRAN_FORMAT_H

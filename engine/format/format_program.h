@@ -3,8 +3,8 @@
 // Repeat counts are unrolled and neighbouring blanks, literals and "/" are joined
 // into one text item when the format is parsed, so that writing a line is a single
 // pass over the items with no nesting left to track.
-#ifndef VELDRA_ENGINE_REPORT_FORMAT_PROGRAM_H
-#define VELDRA_ENGINE_REPORT_FORMAT_PROGRAM_H
+#ifndef VELDRA_ENGINE_FORMAT_FORMAT_PROGRAM_H
+#define VELDRA_ENGINE_FORMAT_FORMAT_PROGRAM_H
 
 #include <cstddef>
 #include <cstdint>
@@ -47,4 +47,4 @@ FormatProgram parse_format(std::string_view format);
 
 }  // namespace veldra::engine
 
-#endif  // VELDRA_ENGINE_REPORT_FORMAT_PROGRAM_H
+#endif  // VELDRA_ENGINE_FORMAT_FORMAT_PROGRAM_H

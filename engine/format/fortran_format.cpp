@@ -1,7 +1,7 @@
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 
-#include "engine/report/edit_fields.h"
-#include "engine/report/format_program.h"
+#include "engine/format/edit_fields.h"
+#include "engine/format/format_program.h"
 
 #include <functional>
 #include <ostream>

@@ -1,36 +1,16 @@
-#include "engine/py/py_curve_generation.h"
+#include "engine/driver/py_curve_step.h"
 
 #include "engine/driver/data_error.h"
 #include "engine/driver/run_context.h"
 #include "engine/py/curve_frame.h"
+#include "engine/py/layer_curves.h"
 #include "engine/py/py_input_error.h"
 #include "engine/py/py_layers.h"
 #include "engine/py/py_report.h"
-#include "engine/py/rock.h"
-#include "engine/py/sand.h"
-#include "engine/py/silt.h"
-#include "engine/py/soft_clay.h"
-#include "engine/py/stiff_clay.h"
 
 #include <ostream>
 
 namespace veldra::engine {
-namespace {
-
-// PYGEN: the generator of each layer's soil type.
-void generate_layer(py::CurveFrame& f, int j) {
-  switch (f.model().layers[j].type) {
-    case 2: py::stiff_clay_free_water(f, j); break;
-    case 3: py::stiff_clay_no_free_water(f, j); break;
-    case 4: py::sand(f, j); break;
-    case 5: py::silt(f, j); break;
-    case 6: py::strong_rock(f, j); break;
-    case 7: py::weak_rock(f, j); break;
-    default: py::soft_clay(f, j); break;
-  }
-}
-
-}  // namespace
 
 std::vector<GeneratedCurve> pydata(RunContext& ctx) {
   ProblemState& st = ctx.st();
@@ -51,7 +31,7 @@ std::vector<GeneratedCurve> pydata(RunContext& ctx) {
     py::write_curves_heading(ctx.report);
     py::CurveFrame frame(m, st.labels, ctx.report, ctx.console, curves);
     for (int j = 1; j <= m.npyl(); ++j) {
-      if (py::layer_has_curves(m, j)) generate_layer(frame, j);
+      if (py::layer_has_curves(m, j)) py::generate_layer_curves(frame, j);
     }
   } catch (const py::PyInputError& e) {
     data_error(ctx, e.message);
