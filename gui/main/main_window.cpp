@@ -24,6 +24,7 @@
 #include "app/data_file_loader.h"
 #include "app/file_commands.h"
 #include "app/plot_data_reader.h"
+#include "app/run/names_file.h"
 #include "app/staged_construction.h"
 #include "framework/table_definitions.h"
 #include "gui/core/child_form.h"
@@ -440,10 +441,12 @@ QString TMainForm::StatusText() const { return status_->text(); }
 void TMainForm::SetStatusText(const std::string& text) { status_->setText(ToQt(text)); }
 
 std::string TMainForm::IdentificationText(int line) const {
+  // The run writes the same identity into the names file.
+  const app::RunIdentity who = app::CurrentIdentity();
   switch (line) {
-    case 1: return "VELDRA 2015";
-    case 2: return "Licensed user, Workstation";
-    default: return "0";
+    case 1: return who.product;
+    case 2: return who.user + ", " + who.host;
+    default: return std::to_string(who.number);
   }
 }
 
