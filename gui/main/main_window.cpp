@@ -32,6 +32,11 @@
 #include "gui/core/qt_text.h"
 #include "gui/core/settings.h"
 #include "gui/dialogs/about_box.h"
+#include "gui/dialogs/control_options_dialog.h"
+#include "gui/dialogs/table_dialogs.h"
+#include "gui/dialogs/title_dialog.h"
+#include "gui/dialogs/wall_configuration_dialog.h"
+#include "gui/dialogs/wall_properties_dialog.h"
 
 namespace veldra::gui {
 
@@ -106,10 +111,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), choose_file_(RunFil
   Connect(C::kFileSaveAs, "Save As", [this] { SaveAs(); });
   connect(Action(C::kExit), &QAction::triggered, this, &QWidget::close);
 
-  Connect(C::kTitle, "Title", [this] { NotYetAvailable("The title dialog"); });
-  Connect(C::kWallProperties, "Wall Properties", [this] { NotYetAvailable("The wall-properties dialog"); });
+  Connect(C::kTitle, "Title", [this] { ShowDialog<TTitleDialog>(title_dialog_, model_); });
+  Connect(C::kWallProperties, "Wall Properties",
+          [this] { ShowDialog<TWallPropertiesDialog>(properties_dialog_, model_, TableOpener()); });
   for (C c : {C::kWallConfiguration, C::kToolWallConfiguration})
-    Connect(c, "Wall Configuration", [this] { NotYetAvailable("The wall-configuration dialog"); });
+    Connect(c, "Wall Configuration",
+            [this] { ShowDialog<TWallConfigurationDialog>(configuration_dialog_, model_); });
   for (C c : {C::kSoilLayers, C::kToolSoilLayers}) {
     Connect(c, "Soil Layer Data", [this] {
       if (!model_.Problem().LongTermMode) ShowTable(fw::kNewSoil);
@@ -120,13 +127,18 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), choose_file_(RunFil
   for (C c : {C::kDistributedLoads, C::kDistributedShortTerm})
     Connect(c, "Distributed Active Earth Pressure", [this] { ShowTable(fw::kDistLoad); });
   Connect(C::kDistributedLongTerm, "Distributed Active Earth Pressure", [this] { ShowTable(fw::kLongDist); });
-  Connect(C::kSurchargeLoads, "Additional Surcharge", [this] { NotYetAvailable("The additional-surcharge dialog"); });
-  Connect(C::kConcentratedLoads, "Concentrated Loads", [this] { NotYetAvailable("The concentrated-loads dialog"); });
-  Connect(C::kTiebackData, "Tieback Data", [this] { NotYetAvailable("The tieback dialog"); });
+  Connect(C::kSurchargeLoads, "Additional Surcharge",
+          [this] { ShowChild(surcharge_dialog_, [this] { return NewSurchargeDialog(model_, TableOpener()); }); });
+  Connect(C::kConcentratedLoads, "Concentrated Loads", [this] {
+    ShowChild(loads_dialog_, [this] { return NewConcentratedLoadsDialog(model_, TableOpener()); });
+  });
+  Connect(C::kTiebackData, "Tieback Data",
+          [this] { ShowChild(tieback_dialog_, [this] { return NewTiebackDialog(model_, TableOpener()); }); });
   Connect(C::kRestraints, "Boundary Conditions", [this] { ShowTable(fw::kSoilLayer); });
   Connect(C::kPYModification, "p-y Modification Factors", [this] { ShowTable(fw::kPYMod); });
   Connect(C::kExternalPY, "External p-y Curves", [this] { ShowTable(fw::kPYCurves2); });
-  Connect(C::kSprings, "Lateral Springs", [this] { NotYetAvailable("The springs dialog"); });
+  Connect(C::kSprings, "Lateral Springs",
+          [this] { ShowChild(springs_dialog_, [this] { return NewSpringsDialog(model_, TableOpener()); }); });
   Connect(C::kEICurves, "Moment vs EI Curves", [this] { ShowTable(fw::kMEICurves2); });
 
   for (C c : {C::kUnitsEnglish, C::kUnitsSI, C::kUnitsOther, C::kPressureUser, C::kPressureTriangular,
@@ -143,7 +155,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), choose_file_(RunFil
     if (auto& show = RegisteredChildWindows().showStagedConstruction) return show(*this, false);
     NotYetAvailable("The staged-construction dialog");
   });
-  Connect(C::kOptionTextEditor, "Option of Text Editor", [this] { NotYetAvailable("The control-options dialog"); });
+  Connect(C::kOptionTextEditor, "Option of Text Editor",
+          [this] { ShowDialog<TControlOptionsDialog>(options_dialog_, model_, editor_); });
 
   for (C c : {C::kStage1, C::kStage2, C::kStage3, C::kStage4, C::kStage5, C::kToolStage1, C::kToolStage2,
               C::kToolStage3, C::kToolStage4, C::kToolStage5}) {
@@ -356,15 +369,22 @@ void TMainForm::CloseChildWindows() {
   }
 }
 
-template <class Dialog, class... Args>
-void TMainForm::ShowDialog(QPointer<QMdiSubWindow>& slot, Args&&... args) {
+void TMainForm::ShowChild(QPointer<QMdiSubWindow>& slot, const std::function<QWidget*()>& make) {
   if (slot) {
     slot->showNormal();
     mdi_->setActiveSubWindow(slot);
     return;
   }
-  auto* dialog = new Dialog(std::forward<Args>(args)...);
-  slot = AddChild(dialog);
+  slot = AddChild(make());
+}
+
+template <class Dialog, class... Args>
+void TMainForm::ShowDialog(QPointer<QMdiSubWindow>& slot, Args&&... args) {
+  ShowChild(slot, [&] { return new Dialog(std::forward<Args>(args)...); });
+}
+
+ShowTableFunction TMainForm::TableOpener() {
+  return [this](const char* table) { RunGuarded(this, "Table", [this, table] { ShowTable(table); }); };
 }
 
 void TMainForm::NotYetAvailable(const char* what) { ShowInformation(this, std::string(what) + kNotYetAvailable); }
@@ -395,7 +415,11 @@ void TMainForm::UnitsChanged() {
   }
 }
 
-void TMainForm::UpdatePressureFields() {}
+void TMainForm::UpdatePressureFields() {
+  if (!configuration_dialog_) return;
+  if (auto* dialog = qobject_cast<TWallConfigurationDialog*>(configuration_dialog_->widget()))
+    dialog->UpdatePressureFields();
+}
 
 // --- The one place that applies the rules ------------------------------------------------
 

@@ -134,8 +134,11 @@ class TMainForm : public QMainWindow, public ChildHost {
   void ArrangeIcons();
   void UnitsChanged();
   void UpdatePressureFields();
+  void ShowChild(QPointer<QMdiSubWindow>& slot, const std::function<QWidget*()>& make);
   template <class Dialog, class... Args>
   void ShowDialog(QPointer<QMdiSubWindow>& slot, Args&&... args);
+  // What the dialogs' table buttons call.
+  std::function<void(const char*)> TableOpener();
 
   app::TMainModel model_;
   framework::TMainGraphs graphs_;

@@ -19,10 +19,8 @@ TDataEdit::TDataEdit(QWidget* parent) : QLineEdit(parent) {
   validator_.OnTextChanged = [this] { setText(ToQt(validator_.Text())); };
   validator_.OnLabelChanged = [this] { RefreshLabel(); };
   setText(ToQt(validator_.Text()));
-  connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-    validator_.SetText(FromQt(text));
-    emit Edited();
-  });
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { validator_.SetText(FromQt(text)); });
+  connect(this, &QLineEdit::textEdited, this, [this] { emit Edited(); });
 }
 
 void TDataEdit::SetEditLabel(QLabel* label) {
@@ -61,7 +59,6 @@ bool TDataEdit::EntryAcceptable() const {
 
 bool TDataEdit::ValidateEntry() {
   if (validating_) return false;
-  validator_.SetText(FromQt(text()));
   try {
     const framework::EntryValidator::Result result = validator_.Validate();
     if (!result.valid) ShowFailure(MessageText(result.message), true);
