@@ -65,9 +65,11 @@ void TChildDialog::ActivateForm() {
   filling_ = false;
 }
 
+// Only an entry the user typed is checked: a value shown from the problem (a file's
+// 0 increments, say) is no entry and is not committed either.
 bool TChildDialog::ValidateFocusedField() {
   auto* field = qobject_cast<TDataEdit*>(focused_.data());
-  return !field || !field->isEnabled() || field->ValidateEntry();
+  return !field || !field->isEnabled() || !edited_.contains(field) || field->ValidateEntry();
 }
 
 bool TChildDialog::DeactivateForm() {
@@ -77,7 +79,7 @@ bool TChildDialog::DeactivateForm() {
 
 bool TChildDialog::CanDeactivate() const {
   auto* field = qobject_cast<TDataEdit*>(focused_.data());
-  return !field || !field->isEnabled() || field->EntryAcceptable();
+  return !field || !field->isEnabled() || !edited_.contains(field) || field->EntryAcceptable();
 }
 
 void TChildDialog::closeEvent(QCloseEvent* event) {

@@ -455,7 +455,7 @@ void TMainForm::UpdateActions() {
                  {Command::kShow3DDeformedShape, View3DItem::kDeformedShape}};
     for (const auto& t : ticks) Action(t.command)->setChecked(view3d_->Shown(t.item));
   }
-  for (int k = 1; k <= app::kRecentFileCount; ++k) RecentFileAction(k)->setVisible(k <= recent_.Count());
+  FillRecentFiles();
   status_->setText(ToQt(app::StageStatusText(problem)));
 }
 
@@ -546,7 +546,7 @@ void TMainForm::AfterOpen(const app::OpenResult& result) {
   }
   UpdatePrevFile(problem.FileName);
   ShowInformation(this, app::HasBeenReadMessage(problem.FileName));
-  SetStatusText(app::StageStatusText(problem));
+  UpdateActions();
 }
 
 bool TMainForm::Save() {
@@ -574,6 +574,7 @@ bool TMainForm::SaveAs() {
   setWindowTitle(ToQt(app::MainCaption(problem.FileName)));
   UpdatePrevFile(problem.FileName);
   CloseChildWindows();
+  UpdateActions();
   return true;
 }
 
