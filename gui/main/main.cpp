@@ -1,10 +1,27 @@
 // Veldra2015: the desktop application.
 #include <QApplication>
+#include <QEvent>
 #include <QStringList>
+#include <QTimer>
 
 #include "app/file_commands.h"
 #include "gui/main/main_window.h"
 #include "gui/main/register_rooms.h"
+
+namespace {
+
+// With VELDRA_QUIT_WHEN_SHOWN set the program ends once its window has been painted,
+// so that scripts/startup-time can measure the time to a shown window.
+class QuitWhenPainted : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -13,6 +30,7 @@ int main(int argc, char* argv[]) {
   veldra::gui::RegisterRooms();
 
   veldra::gui::TMainForm window;
+  if (qEnvironmentVariableIsSet("VELDRA_QUIT_WHEN_SHOWN")) window.installEventFilter(new QuitWhenPainted(&window));
   const QStringList arguments = QApplication::arguments();
   window.show();
   window.Start(arguments.size() > 1 ? arguments.at(1) : QString());
