@@ -488,6 +488,7 @@ bool TMainForm::ConfirmDiscard() {
 }
 
 void TMainForm::NewProblemLayout() {
+  unkept_content_.clear();
   model_.NewProblem();
   setWindowTitle(ToQt(app::MainCaption(model_.Problem().FileName)));
   SetStatusText({});
@@ -530,6 +531,7 @@ void TMainForm::OpenFileName(const QString& path, int format_code) {
   CloseChildWindows();
   // A file that cannot be read at all throws here and leaves the problem as it was.
   const app::OpenResult result = app::OpenProblem(model_, file, format_code);
+  unkept_content_.clear();
   setWindowTitle(ToQt(app::MainCaption(model_.Problem().FileName)));
   if (!result.load.complete) ShowInformation(this, result.load.message);
   AfterOpen(result);
@@ -546,14 +548,31 @@ void TMainForm::AfterOpen(const app::OpenResult& result) {
   }
   UpdatePrevFile(problem.FileName);
   ShowInformation(this, app::HasBeenReadMessage(problem.FileName));
+  // SEAM: the loader does not yet say what a file holds that the model cannot
+  // represent; once its result does, call WarnUnkeptContent with it here.
   UpdateActions();
+}
+
+void TMainForm::WarnUnkeptContent(const std::string& what) {
+  unkept_content_ = what;
+  ShowWarning(this, "Data file: " + app::DisplayName(model_.Problem().FileName) +
+                        "\rholds data that VELDRA 2015 cannot keep:\r" + what);
 }
 
 bool TMainForm::Save() {
   app::TProgramData& problem = model_.Problem();
   if (app::NeedsSaveAs(problem)) return SaveAs();
-  DecimalSymbolScope decimal;
-  app::SaveProblem(model_);
+  if (!unkept_content_.empty()) {
+    const auto answer = QMessageBox::question(
+        this, QString::fromLatin1(app::kApplicationTitle),
+        MessageText(app::UnkeptContentQuestion(problem.FileName, unkept_content_)), QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes) return false;
+  }
+  {
+    DecimalSymbolScope decimal;
+    app::SaveProblem(model_);
+  }
+  unkept_content_.clear();
   return true;
 }
 
@@ -571,6 +590,7 @@ bool TMainForm::SaveAs() {
     DecimalSymbolScope decimal;
     app::SaveProblemAs(model_, FromQt(QFileInfo(choice->path).absoluteFilePath()));
   }
+  unkept_content_.clear();  // the file that holds that data was not touched
   setWindowTitle(ToQt(app::MainCaption(problem.FileName)));
   UpdatePrevFile(problem.FileName);
   CloseChildWindows();

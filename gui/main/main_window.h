@@ -65,6 +65,10 @@ class TMainForm : public QMainWindow, public ChildHost {
   void OpenFileName(const QString& path, int format_code);
   bool ConfirmDiscard();
   bool SaveAs();
+  // The file just opened holds data the model cannot represent (`what` says which):
+  // the warning is shown, and the first Save over that file asks before it
+  // overwrites it.
+  void WarnUnkeptContent(const std::string& what);
 
   // --- For the tests and the other rooms --------------------------------------------
   QAction* Action(app::Command command) const { return actions_[static_cast<std::size_t>(command)]; }
@@ -146,6 +150,7 @@ class TMainForm : public QMainWindow, public ChildHost {
   std::string editor_;
   app::RecentFiles recent_;
   View3DControls* view3d_ = nullptr;
+  std::string unkept_content_;  // what the opened file holds that a Save would lose
   FileChooser choose_file_;
 
   QMdiArea* mdi_ = nullptr;

@@ -114,6 +114,36 @@ class MainWindowTest : public QObject {
     QVERIFY(!window_->Model().IsModified());
   }
 
+  void a_file_with_results_offers_the_graphs() {
+    const QString file = CopyInto(*dir_, "examples/anchored-wall-generated-soil.vd5d");
+    QVERIFY(!window_->Action(Command::kGraphDeflection)->isEnabled());
+    QCOMPARE(QProcess::execute(QStringLiteral(VELDRA_BINARY_DIR "/bin/veldra-calc"), {QStringLiteral("-q"), file}), 0);
+    window_->OpenFileName(file, 0);
+    boxes_->Take();
+    QVERIFY(window_->PlotRead());
+    for (Command c : {Command::kGraphDeflection, Command::kGraphMoment, Command::kGraphShear,
+                      Command::kGraphDeflectionMomentShear, Command::kGraphPY, Command::kGraphPressure,
+                      Command::kToolDeflectionMomentShear, Command::kExportPlots, Command::kViewWallGeometry,
+                      Command::kEditOutput, Command::kEditRunNotes, Command::kToolViewOutput}) {
+      QVERIFY2(window_->Action(c)->isEnabled(), qPrintable(window_->Action(c)->text()));
+    }
+    // The plot file gone: the graphs are no longer offered.
+    QFile::remove(dir_->filePath(QStringLiteral("anchored-wall-generated-soil.vd5p")));
+    window_->UpdateActions();
+    QVERIFY(!window_->Action(Command::kGraphDeflection)->isEnabled());
+    QVERIFY(!window_->Action(Command::kToolDeflection)->isEnabled());
+  }
+
+  void a_name_on_the_command_line_without_extension_opens_the_2013_file() {
+    CopyInto(*dir_, "tests/app/data/wall-2013.vd4d", "wall.vd4d");
+    TMainForm other;
+    other.Start(QStringLiteral("wall"));
+    QCOMPARE(boxes_->Take(), QStringList{QStringLiteral("Data file: Wall.vd4d, has been read by VELDRA 2015")});
+    QCOMPARE(other.Model().Problem().Title, std::string("CANTILEVER WALL IN SI UNITS, VERSION 2013"));
+    QCOMPARE(other.Model().Problem().UnitSystem, 2);
+    QCOMPARE(other.windowTitle(), QStringLiteral("VELDRA 2015.5.18 - Wall.vd4d"));
+  }
+
   void the_recent_files_are_kept_in_the_settings() {
     const QString first = CopyInto(*dir_, "examples/cantilever-sheet-pile-wall.vd5d");
     const QString second = CopyInto(*dir_, "examples/anchored-sheet-pile-wall.vd5d");
@@ -273,6 +303,27 @@ class MainWindowTest : public QObject {
     QVERIFY(!text.contains(','));
   }
 
+  void a_file_with_data_the_program_cannot_keep_asks_before_the_first_save() {
+    const QString file = CopyInto(*dir_, "examples/cantilever-sheet-pile-wall.vd5d");
+    const QByteArray before = ReadAll(file);
+    window_->OpenFileName(file, 0);
+    boxes_->Take();
+    window_->WarnUnkeptContent("a record of a later version");
+    QCOMPARE(boxes_->Take(), QStringList{QStringLiteral("Data file: Cantilever-sheet-pile-wall.vd5d\nholds data that "
+                                                        "VELDRA 2015 cannot keep:\na record of a later version")});
+    window_->Model().Problem().Title = "CHANGED";
+    boxes_->Queue(QMessageBox::No);
+    window_->Action(Command::kFileSave)->trigger();
+    QCOMPARE(boxes_->Take().size(), 1);
+    QCOMPARE(ReadAll(file), before);
+    boxes_->Queue(QMessageBox::Yes);
+    window_->Action(Command::kFileSave)->trigger();
+    QCOMPARE(boxes_->Take().size(), 1);
+    QVERIFY(ReadAll(file).startsWith("CHANGED\n"));
+    window_->Action(Command::kFileSave)->trigger();  // asked once only
+    QVERIFY(boxes_->Take().isEmpty());
+  }
+
   // --- Confirm-discard ----------------------------------------------------------------
 
   void new_asks_about_changes_data() {
@@ -362,6 +413,53 @@ class MainWindowTest : public QObject {
     QVERIFY(window_->Action(Command::kUnitsSI)->isChecked());
     QVERIFY(!window_->Action(Command::kUnitsEnglish)->isChecked());
     QCOMPARE(window_->Model().Problem().UnitSystem, 2);
+  }
+
+  void the_window_menu_lists_the_child_windows() {
+    window_->Action(Command::kTitle)->trigger();
+    window_->Action(Command::kWallProperties)->trigger();
+    QMenu* menu = window_->WindowMenu();
+    emit menu->aboutToShow();
+    QVERIFY(window_->Action(Command::kWindowSeparator)->isVisible());
+    QStringList entries;
+    QAction* title_entry = nullptr;
+    for (QAction* action : menu->actions()) {
+      if (action->isSeparator() || action == window_->Action(Command::kCascade) ||
+          action == window_->Action(Command::kArrangeIcons))
+        continue;
+      entries << action->text() + (action->isChecked() ? QStringLiteral(" *") : QString());
+      if (action->text().contains(QLatin1String("Project Title"))) title_entry = action;
+    }
+    QCOMPARE(entries, (QStringList{QStringLiteral("&1 Project Title"), QStringLiteral("&2 Wall Properties *")}));
+    title_entry->trigger();
+    QCOMPARE(window_->MdiArea()->activeSubWindow()->windowTitle(), QStringLiteral("Project Title"));
+    emit menu->aboutToShow();  // filled again, not appended
+    int listed = 0;
+    for (QAction* action : menu->actions()) listed += action->text().startsWith(QLatin1Char('&')) && action->text()[1].isDigit();
+    QCOMPARE(listed, 2);
+  }
+
+  void the_text_editor_setting_is_kept_and_a_failure_is_reported() {
+    QCOMPARE(window_->EditorPath(), std::string("xdg-open"));  // none chosen yet
+    window_->SetEditorPath("/nonexistent/editor");
+    choices_ << FileChoice{dir_->filePath(QStringLiteral("wall.vd5d")), 1};
+    window_->Action(Command::kFileSave)->trigger();
+    QVERIFY(window_->Action(Command::kEditInput)->isEnabled());
+    window_->Action(Command::kEditInput)->trigger();
+    QCOMPARE(boxes_->Take(), QStringList{QStringLiteral("An error occurred in running the Word Processor")});
+    QVERIFY(window_->close());
+    TMainForm other;
+    other.Start(QString());
+    QCOMPARE(other.EditorPath(), std::string("/nonexistent/editor"));
+    QCOMPARE(other.RecentFileList().Entry(1), dir_->filePath(QStringLiteral("wall.vd5d")).toStdString());
+  }
+
+  void a_missing_manual_is_named() {
+    window_->Action(Command::kUsersManual)->trigger();
+    const QStringList texts = boxes_->Take();
+    QCOMPARE(texts.size(), 1);
+    QVERIFY2(texts[0].startsWith(QLatin1String("The document \"VELDRA 2015 Users Manual.pdf\" was not found")),
+             qPrintable(texts[0]));
   }
 
   // --- Dialogs ----------------------------------------------------------------------------
