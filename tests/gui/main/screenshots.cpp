@@ -1,11 +1,13 @@
 // Pictures of the main window and the dialogs, for looking at them (not a test):
-//   xvfb-run -a build/bin/veldra-gui-screenshots OUT_DIR [EXAMPLE.vd5d]
+//   xvfb-run -a build/bin/veldra-gui-screenshots OUT_DIR [EXAMPLE.vd5d [FONT]]
 // opens the example (a copy, in a scratch folder), opens every dialog of this room
-// and saves the main window and each dialog as PNG files in OUT_DIR.
+// and saves the main window and each dialog as PNG files in OUT_DIR. FONT sets the
+// application's font family ("Liberation Sans") in place of the desktop's.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -42,6 +44,11 @@ int main(int argc, char* argv[]) {
   QDir().mkpath(out);
   const QString example = argc > 2 ? QString::fromLocal8Bit(argv[2])
                                    : QStringLiteral(VELDRA_SOURCE_DIR "/examples/anchored-wall-generated-soil.vd5d");
+  if (argc > 3) {
+    QFont font = QApplication::font();
+    font.setFamily(QString::fromLocal8Bit(argv[3]));
+    QApplication::setFont(font);
+  }
   veldra::gui::test::IsolatedSettings settings;
   QTemporaryDir scratch;
   const QString copy = scratch.filePath(QFileInfo(example).fileName());
