@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -278,6 +279,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), choose_file_(RunFil
 }
 
 TMainForm::~TMainForm() {
+  // The child windows go first, while the model they show still exists, and without
+  // telling this window about activations on the way.
+  disconnect(mdi_, nullptr, this, nullptr);
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    if (auto* form = dynamic_cast<ChildForm*>(sub->widget())) form->DiscardOnClose();
+    delete sub;
+  }
   model_.OnCloseChildWindows = nullptr;
   model_.OnUnitsChanged = nullptr;
 }
@@ -336,11 +344,11 @@ bool TMainForm::DeactivateActiveChild() {
 }
 
 void TMainForm::SubWindowActivated(QMdiSubWindow* window) {
-  // The main window losing the focus (a message box, another program) is no change
-  // of the active child.
-  if (!window || switching_child_) return;
+  // The main window losing the focus (a message box, another program) and getting
+  // it back is no change of the active child: its fields keep what the user typed.
+  if (!window || switching_child_ || window == active_child_) return;
   QPointer<QMdiSubWindow> previous = active_child_;
-  if (previous && previous != window) {
+  if (previous) {
     if (auto* form = dynamic_cast<ChildForm*>(previous->widget())) {
       switching_child_ = true;
       const bool committed = form->DeactivateForm();
@@ -358,6 +366,9 @@ void TMainForm::SubWindowActivated(QMdiSubWindow* window) {
 }
 
 void TMainForm::CloseChildWindows() {
+  // While they close, the windows left are activated in turn; none of them may fill
+  // its fields then (this runs while a new problem is being made, too).
+  const QSignalBlocker quiet(mdi_);
   active_child_ = nullptr;
   for (QPointer<QMdiSubWindow>* slot : {&title_dialog_, &options_dialog_, &properties_dialog_, &configuration_dialog_,
                                         &surcharge_dialog_, &loads_dialog_, &springs_dialog_, &tieback_dialog_}) {

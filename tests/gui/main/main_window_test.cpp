@@ -486,6 +486,7 @@ class MainWindowTest : public QObject {
     QTest::keyClicks(dialog->deNI, "abc");
     window_->Action(Command::kTitle)->trigger();
     QCOMPARE(boxes_->Take(), QStringList{QStringLiteral("Entry must be a valid integer.")});
+    QCOMPARE(dialog->deNI->text(), QStringLiteral("abc"));  // what the user typed stays
     QCOMPARE(window_->MdiArea()->activeSubWindow(), sub);
     QCOMPARE(window_->MdiArea()->subWindowList().size(), 1);  // the title dialog did not open
     QCOMPARE(window_->Model().Problem().Increments, 0);
@@ -506,6 +507,13 @@ class MainWindowTest : public QObject {
     window_->MdiArea()->setActiveSubWindow(title);
     QCOMPARE(boxes_->Take(), QStringList{QStringLiteral("Entry must be greater than or equal to 1")});
     QCOMPARE(window_->MdiArea()->activeSubWindow(), sub);
+    QCOMPARE(dialog->deNI->text(), QStringLiteral("1"));  // a limit failure shows the limit
+    // The program losing the focus and getting it back leaves a typed value alone.
+    dialog->deNI->selectAll();
+    QTest::keyClicks(dialog->deNI, "75");
+    emit window_->MdiArea()->subWindowActivated(nullptr);
+    emit window_->MdiArea()->subWindowActivated(sub);
+    QCOMPARE(dialog->deNI->text(), QStringLiteral("75"));
     QCOMPARE(window_->Model().Problem().Increments, 80);
 
     // Closing refuses as well, and then succeeds with a valid entry.
@@ -538,6 +546,24 @@ class MainWindowTest : public QObject {
     auto* properties = qobject_cast<TWallPropertiesDialog*>(window_->ActiveChildWidget());
     QVERIFY(properties);
     QCOMPARE(properties->DeFH->text(), QStringLiteral("20"));
+  }
+
+  void new_and_open_close_every_dialog() {
+    for (Command c : {Command::kTitle, Command::kWallProperties, Command::kWallConfiguration, Command::kOptionTextEditor})
+      window_->Action(c)->trigger();
+    QCOMPARE(window_->MdiArea()->subWindowList().size(), 4);
+    window_->Action(Command::kFileNew)->trigger();
+    QTRY_COMPARE(window_->MdiArea()->subWindowList().size(), 0);
+    for (Command c : {Command::kTitle, Command::kWallProperties, Command::kWallConfiguration})
+      window_->Action(c)->trigger();
+    window_->OpenFileName(CopyInto(*dir_, "examples/cantilever-sheet-pile-wall.vd5d"), 0);
+    boxes_->Take();
+    QTRY_COMPARE(window_->MdiArea()->subWindowList().size(), 0);
+    // A dialog opened again shows the new problem.
+    window_->Action(Command::kWallProperties)->trigger();
+    auto* dialog = qobject_cast<TWallPropertiesDialog*>(window_->ActiveChildWidget());
+    QVERIFY(dialog);
+    QCOMPARE(dialog->deNI->text(), QStringLiteral("50"));
   }
 
   void a_unit_switch_relabels_and_converts_an_open_dialog() {
