@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFont>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -90,6 +92,20 @@ int main(int argc, char* argv[]) {
   window.Action(Command::kWallConfiguration)->trigger();
   Settle();
   Save(&window, out + QStringLiteral("/main-with-dialogs.png"));
+
+  // The menus, opened one by one over the window.
+  window.CloseChildWindows();
+  Settle();
+  int index = 0;
+  for (QAction* top : window.menuBar()->actions()) {
+    QMenu* menu = top->menu();
+    if (!menu || !top->isVisible()) continue;
+    emit menu->aboutToShow();
+    menu->popup(window.mapToGlobal(QPoint(10 + 60 * index, 30)));
+    Settle();
+    Save(menu, out + QStringLiteral("/menu-%1.png").arg(++index));
+    menu->hide();
+  }
 
   // The about box is modal: grab it once it shows, then close it.
   QTimer::singleShot(200, [&] {
