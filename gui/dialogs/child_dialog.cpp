@@ -20,14 +20,14 @@ TChildDialog::TChildDialog(app::TMainModel& model, const QString& caption, QWidg
   });
 }
 
-TDataEdit* TChildDialog::AddField(QGridLayout* grid, int row, const FieldSpec& spec) {
+TDataEdit* TChildDialog::AddField(QGridLayout* grid, int row, const FieldDefinition& field_definition) {
   auto* label = new QLabel(this);
   auto* field = new TDataEdit(this);
-  field->SetIntegerOnly(spec.integer);
-  if (spec.max) field->SetMaxVal(*spec.max);
-  if (spec.min) field->SetMinVal(*spec.min);
-  field->SetCaption(spec.caption);
-  field->SetUnitsString(spec.units);
+  field->SetIntegerOnly(field_definition.integer);
+  if (field_definition.max) field->SetMaxVal(*field_definition.max);
+  if (field_definition.min) field->SetMinVal(*field_definition.min);
+  field->SetCaption(field_definition.caption);
+  field->SetUnitsString(field_definition.units);
   field->SetEditLabel(label);
   field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
   grid->addWidget(label, row, 0);

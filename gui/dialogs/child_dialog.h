@@ -43,14 +43,14 @@ class TChildDialog : public QWidget, public ChildForm {
   virtual void Commit() = 0;
 
   // A field of the dialog: its label in column 0 of `grid`, the field in column 1.
-  struct FieldSpec {
+  struct FieldDefinition {
     const char* caption;
     const char* units = "";
     std::optional<framework::EntryNumber> min = std::nullopt;
     std::optional<framework::EntryNumber> max = std::nullopt;
     bool integer = false;
   };
-  TDataEdit* AddField(QGridLayout* grid, int row, const FieldSpec& spec);
+  TDataEdit* AddField(QGridLayout* grid, int row, const FieldDefinition& field_definition);
   // Shows `value` in the field; the field counts as not edited until the user types.
   void Show(TDataEdit* field, framework::EntryNumber value);
   // The value of a field the user edited since it was filled, or nullopt.

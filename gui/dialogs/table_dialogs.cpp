@@ -11,19 +11,19 @@ namespace veldra::gui {
 
 namespace fw = veldra::framework;
 
-TTableDialog::TTableDialog(app::TMainModel& model, const Spec& spec, ShowTableFunction show_table, QWidget* parent)
-    : TChildDialog(model, QString::fromUtf8(spec.caption), parent), option_(spec.option) {
+TTableDialog::TTableDialog(app::TMainModel& model, const Definition& definition, ShowTableFunction show_table, QWidget* parent)
+    : TChildDialog(model, QString::fromUtf8(definition.caption), parent), option_(definition.option) {
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new TDialogPicture(spec.picture, this), 0, Qt::AlignHCenter);
+  layout->addWidget(new TDialogPicture(definition.picture, this), 0, Qt::AlignHCenter);
   auto* row = new QHBoxLayout;
   if (option_) {
-    check_ = new QCheckBox(QString::fromUtf8(spec.check_box), this);
+    check_ = new QCheckBox(QString::fromUtf8(definition.check_box), this);
     row->addWidget(check_);
     connect(check_, &QCheckBox::clicked, this, &TTableDialog::Toggled);
   }
   row->addStretch(1);
-  button_ = new QPushButton(QString::fromUtf8(spec.button), this);
-  const char* table = spec.table;
+  button_ = new QPushButton(QString::fromUtf8(definition.button), this);
+  const char* table = definition.table;
   connect(button_, &QPushButton::clicked, this, [show_table, table] { show_table(table); });
   row->addWidget(button_);
   layout->addLayout(row);

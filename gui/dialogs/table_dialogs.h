@@ -23,7 +23,7 @@ class TTableDialog : public TChildDialog {
   Q_OBJECT
 
  public:
-  struct Spec {
+  struct Definition {
     const char* caption;
     PictureKind picture;
     const char* button;
@@ -31,7 +31,7 @@ class TTableDialog : public TChildDialog {
     std::optional<app::ApplyOption> option;  // the option of the check box, if any
     const char* check_box = nullptr;
   };
-  TTableDialog(app::TMainModel& model, const Spec& spec, ShowTableFunction show_table, QWidget* parent = nullptr);
+  TTableDialog(app::TMainModel& model, const Definition& definition, ShowTableFunction show_table, QWidget* parent = nullptr);
 
   QCheckBox* CheckBox() const { return check_; }
   QPushButton* TableButton() const { return button_; }
