@@ -102,6 +102,13 @@ class TMainForm : public QMainWindow, public ChildHost {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // What the commands do (main_commands.cpp).
+  void ConnectCommands();
+  void ConnectFileAndDataCommands();
+  void ConnectOptionAndStageCommands();
+  void ConnectComputationAndGraphCommands();
+  void ConnectWindowViewAndHelpCommands();
+
   // Building (main_menus.cpp).
   void CreateActions();
   void CreateMenus();
