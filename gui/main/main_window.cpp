@@ -158,8 +158,13 @@ void TMainForm::Start(const QString& command_line_file) {
 
 QMdiSubWindow* TMainForm::AddChild(QWidget* widget) {
   widget->setAttribute(Qt::WA_DeleteOnClose);
+  // The area gives a new child the size of its size hint, a few pixels for a view
+  // without a layout; a window that chose its own size keeps it.
+  const bool sized = widget->testAttribute(Qt::WA_Resized);
+  const QSize wanted = widget->size();
   QMdiSubWindow* sub = mdi_->addSubWindow(widget);
   sub->show();
+  if (sized) sub->resize(wanted + (sub->size() - widget->size()));
   mdi_->setActiveSubWindow(sub);
   UpdateActions();
   return sub;

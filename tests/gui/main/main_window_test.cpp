@@ -548,6 +548,19 @@ class MainWindowTest : public QObject {
     QCOMPARE(properties->DeFH->text(), QStringLiteral("20"));
   }
 
+  void a_child_window_keeps_the_size_it_chose() {
+    auto* view = new QWidget;
+    view->setWindowTitle(QStringLiteral("View"));
+    view->resize(720, 560);
+    QMdiSubWindow* sub = window_->AddChild(view);
+    QCOMPARE(view->size(), QSize(720, 560));
+    QVERIFY(sub->width() > 720 && sub->height() > 560);
+    // A dialog takes the size of its content.
+    window_->Action(Command::kWallProperties)->trigger();
+    QWidget* dialog = window_->ActiveChildWidget();
+    QCOMPARE(dialog->size(), dialog->sizeHint());
+  }
+
   void new_and_open_close_every_dialog() {
     for (Command c : {Command::kTitle, Command::kWallProperties, Command::kWallConfiguration, Command::kOptionTextEditor})
       window_->Action(c)->trigger();

@@ -93,6 +93,12 @@ int main(int argc, char* argv[]) {
   Settle();
   Save(&window, out + QStringLiteral("/main-with-dialogs.png"));
 
+  // The 3D view, where it is built: its menu and toolbar buttons appear.
+  window.CloseChildWindows();
+  window.Action(Command::kView3D)->trigger();
+  Settle();
+  Save(&window, out + QStringLiteral("/main-3d-view.png"));
+
   // The menus, opened one by one over the window.
   window.CloseChildWindows();
   Settle();
