@@ -165,7 +165,14 @@ QMdiSubWindow* TMainForm::AddChild(QWidget* widget) {
   const QSize wanted = widget->size();
   QMdiSubWindow* sub = mdi_->addSubWindow(widget);
   sub->show();
-  if (sized) sub->resize(wanted + (sub->size() - widget->size()));
+  if (sized) {
+    // Over a maximized child the area maximizes the new one at once; its size must
+    // still be the one it comes back to when restored.
+    const bool maximized = sub->isMaximized();
+    if (maximized) sub->showNormal();
+    sub->resize(wanted + (sub->size() - widget->size()));
+    if (maximized) sub->showMaximized();
+  }
   mdi_->setActiveSubWindow(sub);
   UpdateActions();
   return sub;

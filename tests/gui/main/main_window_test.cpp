@@ -561,6 +561,22 @@ class MainWindowTest : public QObject {
     QCOMPARE(dialog->size(), dialog->sizeHint());
   }
 
+  void a_child_window_opened_over_a_maximized_one_keeps_its_size_for_later() {
+    // Graph windows open maximized; a window added while one is maximized is
+    // maximized too, and must come back at the size it chose when restored.
+    window_->resize(1200, 900);
+    window_->show();
+    auto* first = new QWidget;
+    first->resize(640, 480);
+    window_->AddChild(first)->showMaximized();
+    auto* second = new QWidget;
+    second->resize(560, 640);
+    QMdiSubWindow* sub = window_->AddChild(second);
+    QVERIFY(sub->isMaximized());
+    sub->showNormal();
+    QCOMPARE(second->size(), QSize(560, 640));
+  }
+
   void new_and_open_close_every_dialog() {
     for (Command c : {Command::kTitle, Command::kWallProperties, Command::kWallConfiguration, Command::kOptionTextEditor})
       window_->Action(c)->trigger();
