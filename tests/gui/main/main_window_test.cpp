@@ -3,6 +3,7 @@
 // model and files checked afterwards.
 #include <QAction>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QPushButton>
 #include <QDir>
 #include <QFile>
@@ -62,6 +63,15 @@ QByteArray ReadAll(const QString& path) {
   if (!file.open(QIODevice::ReadOnly)) return {};
   return file.readAll();
 }
+
+// Stands in for the desktop's opener: records the URLs handed to it.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+
+ public:
+  Q_INVOKABLE void Open(const QUrl& url) { urls << url; }
+  QList<QUrl> urls;
+};
 
 }  // namespace
 
@@ -455,11 +465,33 @@ class MainWindowTest : public QObject {
   }
 
   void a_missing_manual_is_named() {
+    window_->SetManualFolder(dir_->filePath(QStringLiteral("no-manual")));
     window_->Action(Command::kUsersManual)->trigger();
     const QStringList texts = boxes_->Take();
     QCOMPARE(texts.size(), 1);
-    QVERIFY2(texts[0].startsWith(QLatin1String("The document \"VELDRA 2015 Users Manual.pdf\" was not found")),
+    QVERIFY2(texts[0].startsWith(QLatin1String("The document \"getting-started.html\" was not found in ") +
+                                 dir_->filePath(QStringLiteral("no-manual"))),
              qPrintable(texts[0]));
+  }
+
+  void the_help_menu_opens_the_manual_pages() {
+    const QString manual = dir_->filePath(QStringLiteral("manual"));
+    QDir().mkpath(manual);
+    for (const char* page : {"index.html", "getting-started.html", "soil-and-pressure.html"}) {
+      QFile file(QDir(manual).filePath(QLatin1String(page)));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    window_->SetManualFolder(manual);
+    UrlRecorder opened;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "Open");
+    window_->Action(Command::kHelpContents)->trigger();
+    window_->Action(Command::kUsersManual)->trigger();
+    window_->Action(Command::kTechnicalManual)->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(boxes_->Take(), QStringList());
+    QCOMPARE(opened.urls, (QList<QUrl>{QUrl::fromLocalFile(QDir(manual).filePath(QStringLiteral("index.html"))),
+                                      QUrl::fromLocalFile(QDir(manual).filePath(QStringLiteral("getting-started.html"))),
+                                      QUrl::fromLocalFile(QDir(manual).filePath(QStringLiteral("soil-and-pressure.html")))}));
   }
 
   // --- Dialogs ----------------------------------------------------------------------------
