@@ -265,6 +265,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), choose_file_(RunFil
 }
 
 TMainForm::~TMainForm() {
+  // The tables go with the model before the child windows go with the window: a
+  // table window that closes then must not reach this half-destroyed window.
+  disconnect(mdi_, nullptr, this, nullptr);
   model_.OnCloseChildWindows = nullptr;
   model_.OnUnitsChanged = nullptr;
 }

@@ -41,7 +41,9 @@ namespace fw = veldra::framework;
 
 namespace {
 
-constexpr QSize kGraphSize(285, 170);
+// 285 pixels wide as the window was designed; taller than its 170 so that a vertical
+// axis title such as "Flexural rigidity (kN-m^2)" is shown whole.
+constexpr QSize kGraphSize(285, 200);
 constexpr const char* kFileFilters = "Text Files (*.txt);;Data Files (*.dat);;All Files (*)";
 constexpr const char* kEditorFailed = "An error occurred in running the Word Processor";
 

@@ -386,8 +386,10 @@ void TTableForm::AddRow() {
   }
   const int last = table_->RowCount() - 1;
   if (last >= view_.top_row + view_.shown_rows) view_.top_row = std::max(0, table_->RowCount() - view_.shown_rows);
-  saved_row_ = last;
+  const int column = grid_->currentIndex().isValid() ? grid_->currentIndex().column() : 0;
   model_->ResumeRowsChanged();
+  // The new row is where the user types next.
+  SelectCell(last, column);
   emit model_->Edited();
 }
 

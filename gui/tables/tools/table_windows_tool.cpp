@@ -10,7 +10,8 @@
 //       Pictures of the main window with table windows open, for a person to look
 //       at: DIR/soil-layers.png (soil layers with a parameter table open),
 //       DIR/py-curve.png (the p-y curve sets with a curve and its graph open),
-//       DIR/distributed-loads.png and DIR/springs.png (the help pictures).
+//       DIR/distributed-loads.png and DIR/springs.png (the help pictures), and
+//       DIR/tables/NAME.png, every table's window on its own.
 //
 // Run it on a display (xvfb-run -a) or with QT_QPA_PLATFORM=offscreen.
 #include <QAbstractButton>
@@ -128,6 +129,25 @@ int Grab(const QString& dir) {
       sub->move(0, 0);
       Settle();
       ok = Save(*sub, dir + file) && ok;
+    }
+    window.CloseChildWindows();
+    Settle();
+  }
+
+  // Every other window on its own, from the examples' data.
+  window.OpenFileName(Example("secant-pile-wall-moment-ei.vd5d"), 0);
+  Settle();
+  QDir().mkpath(dir + "/tables");
+  std::vector<std::pair<std::string, fw::TGridTable*>> all;
+  for (const auto& [name, table] : model.Tables().All())
+    if (name.rfind("Tbl", 0) != 0 && name != fw::kPYCurve2 && name != fw::kRows2) all.emplace_back(name, table);
+  all.emplace_back(fw::kRows2, model.Table(fw::kMEICurves2).Cell(2, 0).AsTable());
+  for (const auto& [name, table] : all) {
+    ShowTable(window, *table);
+    if (QMdiSubWindow* sub = SubWindowOf(*table)) {
+      sub->move(0, 0);
+      Settle();
+      ok = Save(*sub, dir + "/tables/" + QString::fromStdString(name) + ".png") && ok;
     }
     window.CloseChildWindows();
     Settle();

@@ -1,0 +1,126 @@
+// Every table of the main window opens from its menu item, as a child window of the
+// main window captioned with the table's caption.
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QtTest>
+
+#include "app/main_window_rules.h"
+#include "gui/core/child_windows.h"
+#include "gui/main/main_window.h"
+#include "framework/table_definitions.h"
+#include "gui/tables/cell_delegates.h"
+#include "gui/tables/grid_table_model.h"
+#include "gui/tables/register.h"
+#include "gui/tables/table_form.h"
+#include "gui/tables/table_grid.h"
+#include "gui/tables/table_windows.h"
+#include "tests/gui/gui_test_support.h"
+
+using veldra::app::Command;
+using veldra::gui::TMainForm;
+using veldra::gui::tables::FormOf;
+using veldra::gui::tables::TTableForm;
+namespace fw = veldra::framework;
+
+Q_DECLARE_METATYPE(Command)
+
+class TableMenusTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { veldra::gui::tables::Register(veldra::gui::RegisteredChildWindows()); }
+
+  void MenuItemOpensTheTable_data() {
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<bool>("long_term");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("soil layers") << Command::kSoilLayers << false << "Soil Layers ";
+    QTest::newRow("soil layers, short term") << Command::kSoilLayersShortTerm << true << "Soil Layers ";
+    QTest::newRow("soil layers, long term") << Command::kSoilLayersLongTerm << true << "Soil Layers (Long-Term) ";
+    QTest::newRow("distributed loads") << Command::kDistributedLoads << false << "Distributed Loads ";
+    QTest::newRow("distributed loads, short term") << Command::kDistributedShortTerm << true << "Distributed Loads ";
+    QTest::newRow("distributed loads, long term")
+        << Command::kDistributedLongTerm << true << "Distributed Load (Long-Term) ";
+    QTest::newRow("restraints") << Command::kRestraints << false << "Specify Deflection and Slope on Wall ";
+    QTest::newRow("p-y modification") << Command::kPYModification << false << "p-y Modification Factors ";
+    QTest::newRow("external p-y curves") << Command::kExternalPY << false << "Sets of Ext. p-y Curves ";
+    QTest::newRow("moment-EI curves") << Command::kEICurves << false << "Nonlinear Moment vs EI Curves ";
+  }
+
+  void MenuItemOpensTheTable() {
+    QFETCH(Command, command);
+    QFETCH(bool, long_term);
+    QFETCH(QString, caption);
+    veldra::gui::test::IsolatedSettings settings;
+    veldra::gui::test::MessageBoxAnswers answers;
+    TMainForm window;
+    window.show();
+    window.Start(QString());
+    auto& problem = window.Model().Problem();
+    // Every option that gates a table on.
+    problem.EarthPressureOption = 1;
+    problem.UserPressure = true;
+    problem.ApplyRestraints = problem.ApplyPYModification = problem.ApplyExternalPY = problem.ApplyEICurves = true;
+    problem.LongTermMode = long_term;
+    window.UpdateActions();
+    QVERIFY(window.Action(command)->isEnabled());
+    window.Action(command)->trigger();
+    QApplication::processEvents();
+    QVERIFY(answers.Take().isEmpty());
+    const QList<QMdiSubWindow*> children = window.MdiArea()->subWindowList();
+    QCOMPARE(children.size(), 1);
+    QCOMPARE(children.first()->windowTitle(), caption);
+    // A second choice of the item brings the same window forward.
+    window.Action(command)->trigger();
+    QApplication::processEvents();
+    QCOMPARE(window.MdiArea()->subWindowList().size(), 1);
+    // Starting a new problem closes it.
+    window.Model().CloseChildWindows();
+    QTest::qWait(20);
+    QVERIFY(window.MdiArea()->subWindowList().isEmpty());
+  }
+
+  // A command of the main window first stores what is being typed in the active
+  // table window; an entry the cell refuses stops the command.
+  void CommandsCommitTheCellBeingTyped_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("good entry") << "2*3" << true;
+    QTest::newRow("refused entry") << "abc" << false;
+  }
+
+  void CommandsCommitTheCellBeingTyped() {
+    QFETCH(QString, entry);
+    QFETCH(bool, runs);
+    veldra::gui::test::IsolatedSettings settings;
+    veldra::gui::test::MessageBoxAnswers answers;
+    TMainForm window;
+    window.show();
+    window.Start(QString());
+    window.Model().Problem().ApplyPYModification = true;
+    window.UpdateActions();
+    window.Action(Command::kSoilLayers)->trigger();
+    QApplication::processEvents();
+    fw::TGridTable& soil = window.Model().Table(fw::kNewSoil);
+    TTableForm* form = FormOf(soil);
+    QVERIFY(form);
+    const QModelIndex depth = form->Model()->index(0, 1);
+    form->Grid()->setCurrentIndex(depth);
+    form->Grid()->edit(depth);
+    QLineEdit* editor = static_cast<veldra::gui::tables::TCellDelegate*>(form->Grid()->itemDelegate())->OpenEditor();
+    QVERIFY(editor);
+    QTest::keyClicks(editor, entry);
+
+    window.Action(Command::kPYModification)->trigger();
+    QTest::qWait(30);
+    QCOMPARE(window.MdiArea()->subWindowList().size(), runs ? 2 : 1);
+    QCOMPARE(static_cast<double>(soil.Cell(1, 0).AsFloat()), runs ? 6.0 : 0.0);
+    QCOMPARE(answers.Take().size(), runs ? 0 : 1);
+    QCOMPARE(window.Model().IsModified(), runs);
+  }
+};
+
+QTEST_MAIN(TableMenusTest)
+#include "table_menus_test.moc"
