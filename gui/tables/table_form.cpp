@@ -308,6 +308,8 @@ void TTableForm::ApplyClientSize(fw::Size client) {
   client_ = client;
   const QSize size(client.width, client.height);
   QWidget* frame = Container();
+  // A maximized or minimized window keeps the size the main window gave it.
+  if (frame && frame != this && (frame->isMaximized() || frame->isMinimized())) return;
   applying_ = true;
   if (!frame || frame == this) {
     resize(size);
@@ -321,6 +323,26 @@ void TTableForm::ApplyClientSize(fw::Size client) {
   }
   applying_ = false;
   if (frame) container_geometry_ = frame->geometry();
+  if (frame && frame != this && frame != watched_frame_) {
+    frame->installEventFilter(this);
+    watched_frame_ = frame;
+  }
+}
+
+void TTableForm::FrameMoved() {
+  QWidget* frame = Container();
+  // A move that keeps the size is no drag of a border.
+  if (frame && !applying_ && frame->size() == container_geometry_.size()) container_geometry_ = frame->geometry();
+}
+
+bool TTableForm::eventFilter(QObject* object, QEvent* event) {
+  if (object == watched_frame_ && event->type() == QEvent::Move) FrameMoved();
+  return QWidget::eventFilter(object, event);
+}
+
+void TTableForm::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (isWindow()) FrameMoved();
 }
 
 void TTableForm::resizeEvent(QResizeEvent* event) {

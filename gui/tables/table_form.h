@@ -79,7 +79,9 @@ class TTableForm : public QWidget, public ChildForm {
   void InsertRow();
   void DeleteRow();
 
-  // From the table's window handle.
+  // From the table's window handle: the form was put into its frame (a child window
+  // of the main window, a dialog), which takes the client size of the layout.
+  void FrameChanged() { ApplyClientSize(client_); }
   void TableClosedWindow();
   void CaptionChanged();
 
@@ -109,6 +111,9 @@ class TTableForm : public QWidget, public ChildForm {
 
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  // Moves of the frame: the place a later drag is measured from.
+  bool eventFilter(QObject* object, QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
   // Runs a command of the window under the error guard.
@@ -128,6 +133,7 @@ class TTableForm : public QWidget, public ChildForm {
   void ApplyView();
   void ApplyClientSize(framework::Size client);
   void SnapToSize();
+  void FrameMoved();
   void OpenControls();
   void UpdateButtons();
   void SelectCell(int row, int column);
@@ -147,7 +153,8 @@ class TTableForm : public QWidget, public ChildForm {
 
   framework::GridView view_;
   framework::Size client_;
-  QRect container_geometry_;  // of the last layout: tells which edges a drag moved
+  QRect container_geometry_;  // at rest: tells which edges a drag moved
+  QPointer<QWidget> watched_frame_;
   int saved_row_ = -1;        // current cell across a model reset
   int saved_column_ = -1;
   bool opened_ = false;

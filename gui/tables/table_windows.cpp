@@ -61,15 +61,14 @@ class TableWindowHandle : public fw::TableWindow {
     if (!opened_) {
       opened_ = true;
       form_->Open();
-      if (dialog_) {
-        dialog_->resize(form_->ClientSize());
-      } else if (form_->parentWidget()) {
-        form_->show();
-      } else if (ChildHost* host = Host()) {
+      // A dialog shows itself below; an embedded form or a window of its own now.
+      ChildHost* host = Host();
+      if (!dialog_ && !form_->parentWidget() && host) {
         host->AddChild(form_);
-      } else {
+      } else if (!dialog_) {
         form_->show();
       }
+      form_->FrameChanged();
     }
     if (dialog_ && modal) {
       // The window may be closed, and this object freed, before exec returns.

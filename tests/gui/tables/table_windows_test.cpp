@@ -217,6 +217,25 @@ class TableWindowsTest : public QObject {
     QVERIFY(!soil.Cell(2, 0).AsTable()->HasWindow());
   }
 
+  void EmbeddedWindowLivesInItsControl() {
+    fw::TGridTable& loads = Table(fw::kDistLoad);
+    QWidget holder;
+    holder.resize(800, 600);
+    holder.show();
+    loads.SetFormParent(&holder);
+    loads.ShowWindow();
+    QPointer<TTableForm> form = FormOf(loads);
+    QVERIFY(form);
+    QCOMPARE(form->parentWidget(), &holder);
+    QCOMPARE(form->pos(), QPoint(0, 0));
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->size(), form->ClientSize());
+    loads.CloseWindow();
+    QTest::qWait(20);
+    QVERIFY(!form);
+    loads.SetFormParent(nullptr);
+  }
+
   // --- Editing -----------------------------------------------------------------------
 
   void Entry_data() {

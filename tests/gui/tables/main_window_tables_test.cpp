@@ -1,6 +1,8 @@
-// Every table of the main window opens from its menu item, as a child window of the
-// main window captioned with the table's caption.
+// The table windows inside the main window: every table opens from its menu item as
+// a child window captioned with the table's caption; a command stores the cell being
+// typed first; a dragged child window snaps to whole rows.
 #include <QAction>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -26,7 +28,7 @@ namespace fw = veldra::framework;
 
 Q_DECLARE_METATYPE(Command)
 
-class TableMenusTest : public QObject {
+class MainWindowTablesTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -120,7 +122,48 @@ class TableMenusTest : public QObject {
     QCOMPARE(answers.Take().size(), runs ? 0 : 1);
     QCOMPARE(window.Model().IsModified(), runs);
   }
+
+  // A child window whose border is dragged snaps to whole rows; the edge opposite the
+  // dragged one stays where it was.
+  void ChildWindowSnapsKeepingTheOppositeEdge() {
+    veldra::gui::test::IsolatedSettings settings;
+    veldra::gui::test::MessageBoxAnswers answers;
+    TMainForm window;
+    window.resize(1000, 800);
+    window.show();
+    window.Start(QString());
+    fw::TGridTable& loads = window.Model().Table(fw::kDistLoad);
+    loads.SetRowCount(25);
+    window.Model().Problem().EarthPressureOption = 1;
+    window.UpdateActions();
+    window.Action(Command::kDistributedLoads)->trigger();
+    QApplication::processEvents();
+    TTableForm* form = FormOf(loads);
+    QVERIFY(form);
+    auto* child = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+    QVERIFY(child);
+    child->move(20, 20);
+    QApplication::processEvents();
+    const int row = form->Grid()->verticalHeader()->defaultSectionSize();
+    QCOMPARE(form->View().shown_rows, 10);
+
+    // The bottom edge up by three and a half rows: six rows, the top stays.
+    const QRect opened = child->geometry();
+    child->setGeometry(opened.adjusted(0, 0, 0, -7 * row / 2));
+    QTest::qWait(30);
+    QCOMPARE(form->View().shown_rows, 6);
+    QCOMPARE(child->geometry(), opened.adjusted(0, 0, 0, -4 * row));
+    QCOMPARE(form->size(), form->ClientSize());
+
+    // The top edge down by one and a half rows: four rows, the bottom stays.
+    const QRect six = child->geometry();
+    child->setGeometry(six.adjusted(0, 3 * row / 2, 0, 0));
+    QTest::qWait(30);
+    QCOMPARE(form->View().shown_rows, 4);
+    QCOMPARE(child->geometry(), six.adjusted(0, 2 * row, 0, 0));
+    QVERIFY(answers.Take().isEmpty());
+  }
 };
 
-QTEST_MAIN(TableMenusTest)
-#include "table_menus_test.moc"
+QTEST_MAIN(MainWindowTablesTest)
+#include "main_window_tables_test.moc"
