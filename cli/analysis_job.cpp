@@ -89,7 +89,9 @@ JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir,
   paths.working_dir = scratch.path();
   job.status = run_analysis(paths);
   const fs::path made[3] = {paths.report, paths.plot, paths.notes};
-  if (job.status.outcome != RunOutcome::FileError) {
+  // Results cut short by a fault of the engine are not put in place of older ones.
+  if (job.status.outcome != RunOutcome::FileError &&
+      job.status.outcome != RunOutcome::InternalError) {
     bool moved = true;
     for (int i = 0; i < 3 && moved; ++i) {
       if (fs::exists(made[i], ec)) moved = move_into_place(made[i], targets[i], job.error);
@@ -108,6 +110,7 @@ int exit_status(const RunStatus& status) {
     case RunOutcome::Finished: return 0;
     case RunOutcome::InputError: return 2;
     case RunOutcome::SoilStop: return 3;
+    case RunOutcome::InternalError: return 6;
     default: return 1;
   }
 }
