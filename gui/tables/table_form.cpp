@@ -73,6 +73,7 @@ bool EntryAcceptable(const fw::TColumn& column, const QString& text) {
         return true;
     }
   } catch (...) {
+    return false;  // the evaluator refused the text, or failed on it
   }
   return false;
 }
