@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QPolygonF>
 #include <QScreen>
 #include <cmath>
@@ -247,10 +248,17 @@ QPixmap HelpPicture(std::string_view name) {
   const QSize size = HelpPictureSize(name);
   if (size.isEmpty()) return {};
   const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
-  QPixmap pixmap(size * ratio);
+  // Drawn once per picture and screen resolution: the windows open often.
+  const QString key = QStringLiteral("veldra-help-%1-%2").arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))).arg(ratio);
+  QPixmap pixmap;
+  if (QPixmapCache::find(key, &pixmap)) return pixmap;
+  pixmap = QPixmap(size * ratio);
   pixmap.setDevicePixelRatio(ratio);
-  QPainter painter(&pixmap);
-  PaintHelpPicture(name, painter);
+  {
+    QPainter painter(&pixmap);
+    PaintHelpPicture(name, painter);
+  }
+  QPixmapCache::insert(key, pixmap);
   return pixmap;
 }
 

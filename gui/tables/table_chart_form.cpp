@@ -116,13 +116,13 @@ std::vector<double> MajorTicks(double low, double high, int pixels, int spacing,
 }
 
 // Labels at the ticks of the axis range, in the axis's number format.
-void SetAxis(QCategoryAxis& axis, const fw::ChartAxis& spec, double low, double high, int pixels, int spacing) {
+void SetAxis(QCategoryAxis& axis, const fw::ChartAxis& data, double low, double high, int pixels, int spacing) {
   for (const QString& label : axis.categoriesLabels()) axis.remove(label);
   double min = low;
   double max = high;
-  if (!spec.automatic) {
-    min = static_cast<double>(spec.minimum);
-    max = static_cast<double>(spec.maximum);
+  if (!data.automatic) {
+    min = static_cast<double>(data.minimum);
+    max = static_cast<double>(data.maximum);
   } else {
     const fw::AxisRange range = fw::AutomaticRange(low, high);
     min = static_cast<double>(range.min);
@@ -136,11 +136,11 @@ void SetAxis(QCategoryAxis& axis, const fw::ChartAxis& spec, double low, double 
   }
   axis.setRange(min, max);
   axis.setStartValue(min);
-  const bool whole = spec.number_format == fw::kAxisFormatWhole;
+  const bool whole = data.number_format == fw::kAxisFormatWhole;
   for (double tick : MajorTicks(min, max, pixels, spacing, whole))
-    axis.append(ToQt(fw::FormatAxisNumber(tick, spec.number_format)), tick);
-  axis.setReverse(spec.inverted);
-  axis.setTitleText(ToQt(spec.title).trimmed());
+    axis.append(ToQt(fw::FormatAxisNumber(tick, data.number_format)), tick);
+  axis.setReverse(data.inverted);
+  axis.setTitleText(ToQt(data.title).trimmed());
 }
 
 QList<QPointF> Points(const fw::ChartSeries& series) {
