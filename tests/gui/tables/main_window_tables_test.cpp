@@ -84,6 +84,28 @@ class MainWindowTablesTest : public QObject {
     QVERIFY(window.MdiArea()->subWindowList().isEmpty());
   }
 
+  // The dialogs' buttons ask the seam for their tables (wall stiffness, surcharges,
+  // concentrated loads, springs, tiebacks): every table of the problem opens there.
+  void EveryTableOpensThroughTheSeam() {
+    veldra::gui::test::IsolatedSettings settings;
+    veldra::gui::test::MessageBoxAnswers answers;
+    TMainForm window;
+    window.show();
+    window.Start(QString());
+    int opened = 0;
+    for (const auto& [name, table] : window.Model().Tables().All()) {
+      if (name.rfind("Tbl", 0) == 0 || name == fw::kPYCurve2 || name == fw::kRows2) continue;  // templates
+      veldra::gui::RegisteredChildWindows().showTable(window, *table);
+      QApplication::processEvents();
+      ++opened;
+      const QList<QMdiSubWindow*> children = window.MdiArea()->subWindowList();
+      QCOMPARE(children.size(), opened);
+      QCOMPARE(window.MdiArea()->activeSubWindow()->windowTitle(), QString::fromStdString(table->Caption() + " "));
+    }
+    QCOMPARE(opened, 13);
+    QVERIFY(answers.Take().isEmpty());
+  }
+
   // A command of the main window first stores what is being typed in the active
   // table window; an entry the cell refuses stops the command.
   void CommandsCommitTheCellBeingTyped_data() {
