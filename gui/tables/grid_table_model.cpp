@@ -69,15 +69,15 @@ int TGridTableModel::VisibleIndex(int table_column) const {
 void TGridTableModel::PauseRowsChanged() { ++paused_; }
 
 void TGridTableModel::ResumeRowsChanged() {
-  if (paused_ > 0 && --paused_ == 0 && rows_changed_while_paused_) {
-    rows_changed_while_paused_ = false;
+  if (paused_ > 0 && --paused_ == 0 && changed_while_paused_) {
+    changed_while_paused_ = false;
     TableRowsChanged();
   }
 }
 
 void TGridTableModel::TableRowsChanged() {
   if (paused_ > 0) {
-    rows_changed_while_paused_ = true;
+    changed_while_paused_ = true;
     return;
   }
   // The table has changed already; the views only need to ask again.
@@ -87,8 +87,13 @@ void TGridTableModel::TableRowsChanged() {
 }
 
 void TGridTableModel::TableCellChanged(int table_column, int row) {
+  if (paused_ > 0) {
+    // Values changed under held-back notices: everything is shown again at Resume.
+    changed_while_paused_ = true;
+    return;
+  }
   const int visible = VisibleIndex(table_column);
-  if (visible < 0 || paused_ > 0 || row < 0 || row >= rowCount()) return;
+  if (visible < 0 || row < 0 || row >= rowCount()) return;
   const QModelIndex cell = index(row, visible);
   emit dataChanged(cell, cell);
   emit CellChanged(row, visible);

@@ -41,8 +41,8 @@ class TGridTableModel : public QAbstractTableModel {
   bool IsChoice(int column) const;
   bool IsSubTable(int column) const;
 
-  // Rows-changed notices are held back until Resume (one full refresh after several
-  // row operations); a notice that came meanwhile is passed on then.
+  // Change notices are held back until Resume (one full refresh after several row
+  // operations or an import); when any came meanwhile, Resume raises RowsChanged.
   void PauseRowsChanged();
   void ResumeRowsChanged();
 
@@ -86,7 +86,7 @@ class TGridTableModel : public QAbstractTableModel {
 
   framework::TGridTable* table_;
   int paused_ = 0;
-  bool rows_changed_while_paused_ = false;
+  bool changed_while_paused_ = false;
 };
 
 }  // namespace veldra::gui::tables

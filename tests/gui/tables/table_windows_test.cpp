@@ -414,13 +414,16 @@ class TableWindowsTest : public QObject {
 
   void PasteRowsFromTheClipboard() {
     QFETCH(QString, text);
-    TTableChartForm* curve = OpenCurve({{0, 0}, {5, 5}});
+    // As many rows as are pasted: the window must show the new values all the same.
+    TTableChartForm* curve = OpenCurve({{0, 0}, {5, 5}, {6, 6}});
     QGuiApplication::clipboard()->setText(text);
     curve->PasteButton()->click();
     QTest::qWait(20);
     QVERIFY(answers_->Take().isEmpty());
     QCOMPARE(Points(*curve->Table()), (QList<QPointF>{{1, 10}, {2, 20}, {3, 30}}));
     QCOMPARE(curve->View().shown_rows, 3);
+    QCOMPARE(Text(*curve, 2, 1), QStringLiteral("30"));
+    QCOMPARE(curve->Series1()->points(), (QList<QPointF>{{1, 10}, {2, 20}, {3, 30}}));
   }
 
   void FailedImportLeavesTheTableAsItWas_data() {
