@@ -118,7 +118,8 @@ bool TCellDelegate::eventFilter(QObject* object, QEvent* event) {
       auto* control = static_cast<QWidget*>(object);
       if (auto* view = qobject_cast<QAbstractItemView*>(control->parentWidget()->parentWidget())) {
         const QModelIndex index = view->indexAt(control->geometry().center());
-        if (index.isValid()) model_.ControlFocused(index.row(), index.column());
+        if (index.isValid())
+          RunGuarded(control, "Selecting the cell", [&] { model_.ControlFocused(index.row(), index.column()); });
       }
     }
     return false;
