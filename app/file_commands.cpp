@@ -53,6 +53,11 @@ int FormatOfFilter(const std::string& filter) {
   return found == std::end(kOpenFilters) ? 1 : static_cast<int>(found - std::begin(kOpenFilters)) + 1;
 }
 
+std::string UnkeptContentQuestion(const std::string& file_name, const std::string& what) {
+  return "Data file: " + DisplayName(file_name) + "\rholds data that VELDRA 2015 cannot keep:\r" + what +
+         "\rSaving overwrites the file without that data. Overwrite it?";
+}
+
 bool ConfirmDiscard(bool modified, const std::function<DiscardAnswer()>& ask, const std::function<bool()>& save) {
   if (!modified) return true;
   switch (ask()) {

@@ -40,6 +40,11 @@ std::string CommandLineDataFile(const std::string& argument);
 // The format code of the open dialog's filter (1 to 5); 1 for a filter not listed.
 int FormatOfFilter(const std::string& filter);
 
+// The question the first Save of a problem asks when its file holds data this
+// program cannot keep (`what` says which): saving would overwrite the file
+// without it.
+std::string UnkeptContentQuestion(const std::string& file_name, const std::string& what);
+
 enum class DiscardAnswer { kYes, kNo, kCancel };
 
 // Whether a command that replaces the problem (New, Open, a recent or dropped file,

@@ -107,7 +107,9 @@ MainWindowRules::MainWindowRules(const TProgramData& p, const WindowFacts& facts
     set(menu_stages[k - 1]) = {enabled, true, p.CurrentStage == k};
     set(tool_stages[k - 1]) = {enabled, staged, p.CurrentStage == k};
   }
-  set(C::kUpdateCurrentStage).enabled = staged;
+  set(C::kToolStageSeparator).visible = staged || facts.view3d_open;
+  // Present, but hidden: a stage is written whenever another one is shown or saved.
+  set(C::kUpdateCurrentStage) = {staged, false, {}};
   set(C::kCopyPreviousStage).enabled = staged && p.CurrentStage > 1;
 
   // Computation

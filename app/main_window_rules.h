@@ -129,6 +129,7 @@ enum class Command {
   kToolReaction,
   kToolDeflectionMomentShear,
   kToolPressure,
+  kToolStageSeparator,  // before the stage buttons and the 3D buttons
   kToolStage1,
   kToolStage2,
   kToolStage3,

@@ -1,9 +1,11 @@
-// The decimal separator of the C library while data files are written and the
-// engine runs: "." whatever the user's locale. Qt's application object adopts the
-// user's locale at start-up, so a German desktop would otherwise print "1,5".
+// The decimal separator while data files are written and the engine runs: "."
+// whatever the user's locale, for the C library and for C++ streams. Qt's
+// application object adopts the user's locale at start-up, so a German desktop
+// would otherwise print "1,5".
 #ifndef VELDRA_GUI_CORE_DECIMAL_SYMBOL_H
 #define VELDRA_GUI_CORE_DECIMAL_SYMBOL_H
 
+#include <locale>
 #include <string>
 
 namespace veldra::gui {
@@ -17,7 +19,8 @@ class DecimalSymbolScope {
   DecimalSymbolScope& operator=(const DecimalSymbolScope&) = delete;
 
  private:
-  std::string saved_;  // LC_NUMERIC before
+  std::string saved_;         // the C library's locale before (all categories)
+  std::locale saved_global_;  // the C++ global locale before
 };
 
 }  // namespace veldra::gui

@@ -1,6 +1,8 @@
 // Veldra2015: the desktop application.
 #include <QApplication>
+#include <QEvent>
 #include <QStringList>
+#include <QTimer>
 
 #include "app/file_commands.h"
 #include "gui/main/main_window.h"
@@ -9,6 +11,21 @@
 #include "gui/views/gl_format.h"
 #define VELDRA_HAS_GL_FORMAT 1
 #endif
+
+namespace {
+
+// With VELDRA_QUIT_WHEN_SHOWN set the program ends once its window has been painted,
+// so that scripts/startup-time can measure the time to a shown window.
+class QuitWhenPainted : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
 #ifdef VELDRA_HAS_GL_FORMAT
@@ -21,6 +38,7 @@ int main(int argc, char* argv[]) {
   veldra::gui::RegisterRooms();
 
   veldra::gui::TMainForm window;
+  if (qEnvironmentVariableIsSet("VELDRA_QUIT_WHEN_SHOWN")) window.installEventFilter(new QuitWhenPainted(&window));
   const QStringList arguments = QApplication::arguments();
   window.show();
   window.Start(arguments.size() > 1 ? arguments.at(1) : QString());

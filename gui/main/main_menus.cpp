@@ -325,7 +325,7 @@ void TMainForm::CreateToolBar() {
   add(C::kToolReaction, "Net Reaction Diagram");
   add(C::kToolDeflectionMomentShear, "DMV Diagrams");
   add(C::kToolPressure, "Pressure Diagram");
-  toolbar_->addSeparator();
+  actions_[static_cast<std::size_t>(C::kToolStageSeparator)] = toolbar_->addSeparator();
   add(C::kToolStage1, "Stage Const. 1");
   add(C::kToolStage2, "Stage Const. 2");
   add(C::kToolStage3, "Stage Const. 3");

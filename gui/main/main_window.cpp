@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -24,6 +25,7 @@
 #include "app/data_file_loader.h"
 #include "app/file_commands.h"
 #include "app/plot_data_reader.h"
+#include "app/run/names_file.h"
 #include "app/staged_construction.h"
 #include "framework/table_definitions.h"
 #include "gui/core/child_form.h"
@@ -31,7 +33,7 @@
 #include "gui/core/error_guard.h"
 #include "gui/core/qt_text.h"
 #include "gui/core/settings.h"
-#include "gui/dialogs/about_box.h"
+#include "gui/dialogs/wall_configuration_dialog.h"
 
 namespace veldra::gui {
 
@@ -99,162 +101,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), choose_file_(RunFil
   CreateMenus();
   CreateToolBar();
 
-  using C = Command;
-  Connect(C::kFileNew, "New", [this] { FileNew(); });
-  Connect(C::kFileOpen, "Open", [this] { FileOpen(); });
-  Connect(C::kFileSave, "Save", [this] { Save(); });
-  Connect(C::kFileSaveAs, "Save As", [this] { SaveAs(); });
-  connect(Action(C::kExit), &QAction::triggered, this, &QWidget::close);
-
-  Connect(C::kTitle, "Title", [this] { NotYetAvailable("The title dialog"); });
-  Connect(C::kWallProperties, "Wall Properties", [this] { NotYetAvailable("The wall-properties dialog"); });
-  for (C c : {C::kWallConfiguration, C::kToolWallConfiguration})
-    Connect(c, "Wall Configuration", [this] { NotYetAvailable("The wall-configuration dialog"); });
-  for (C c : {C::kSoilLayers, C::kToolSoilLayers}) {
-    Connect(c, "Soil Layer Data", [this] {
-      if (!model_.Problem().LongTermMode) ShowTable(fw::kNewSoil);
-    });
-  }
-  Connect(C::kSoilLayersShortTerm, "Soil Layer Data", [this] { ShowTable(fw::kNewSoil); });
-  Connect(C::kSoilLayersLongTerm, "Soil Layer Data", [this] { ShowTable(fw::kLongSoil); });
-  for (C c : {C::kDistributedLoads, C::kDistributedShortTerm})
-    Connect(c, "Distributed Active Earth Pressure", [this] { ShowTable(fw::kDistLoad); });
-  Connect(C::kDistributedLongTerm, "Distributed Active Earth Pressure", [this] { ShowTable(fw::kLongDist); });
-  Connect(C::kSurchargeLoads, "Additional Surcharge", [this] { NotYetAvailable("The additional-surcharge dialog"); });
-  Connect(C::kConcentratedLoads, "Concentrated Loads", [this] { NotYetAvailable("The concentrated-loads dialog"); });
-  Connect(C::kTiebackData, "Tieback Data", [this] { NotYetAvailable("The tieback dialog"); });
-  Connect(C::kRestraints, "Boundary Conditions", [this] { ShowTable(fw::kSoilLayer); });
-  Connect(C::kPYModification, "p-y Modification Factors", [this] { ShowTable(fw::kPYMod); });
-  Connect(C::kExternalPY, "External p-y Curves", [this] { ShowTable(fw::kPYCurves2); });
-  Connect(C::kSprings, "Lateral Springs", [this] { NotYetAvailable("The springs dialog"); });
-  Connect(C::kEICurves, "Moment vs EI Curves", [this] { ShowTable(fw::kMEICurves2); });
-
-  for (C c : {C::kUnitsEnglish, C::kUnitsSI, C::kUnitsOther, C::kPressureUser, C::kPressureTriangular,
-              C::kPressureTrapezoidal, C::kOptionGeneratePY, C::kOptionConcentratedLoads, C::kOptionTiebacks,
-              C::kOptionRestraints, C::kOptionExternalPY, C::kOptionSprings, C::kOptionPYModification,
-              C::kOptionSurcharge, C::kOptionEICurves, C::kOptionLongTerm}) {
-    Connect(c, "Options", [this, c] { OptionCommand(c); });
-  }
-  Connect(C::kOptionStagedConstruction, "Staged Construction", [this] {
-    if (auto& show = RegisteredChildWindows().showStagedConstruction) return show(*this, true);
-    NotYetAvailable("The staged-construction dialog");
-  });
-  Connect(C::kToolStagedConstruction, "Staged Construction", [this] {
-    if (auto& show = RegisteredChildWindows().showStagedConstruction) return show(*this, false);
-    NotYetAvailable("The staged-construction dialog");
-  });
-  Connect(C::kOptionTextEditor, "Option of Text Editor", [this] { NotYetAvailable("The control-options dialog"); });
-
-  for (C c : {C::kStage1, C::kStage2, C::kStage3, C::kStage4, C::kStage5, C::kToolStage1, C::kToolStage2,
-              C::kToolStage3, C::kToolStage4, C::kToolStage5}) {
-    Connect(c, "Stage switch", [this, c] {
-      if (auto& show = RegisteredChildWindows().switchToStage) return show(*this, app::StageOfCommand(c));
-      NotYetAvailable("Switching stages");
-    });
-  }
-  Connect(C::kUpdateCurrentStage, "Update Current Stage", [this] {
-    if (auto& run = RegisteredChildWindows().updateCurrentStage) return run(*this);
-    NotYetAvailable("Updating the current stage");
-  });
-  Connect(C::kCopyPreviousStage, "Copy Previous Stage", [this] {
-    if (auto& run = RegisteredChildWindows().copyPreviousStage) return run(*this);
-    NotYetAvailable("Copying the previous stage");
-  });
-
-  Connect(C::kRunAnalysis, "Run Analysis", [this] {
-    if (auto& run = RegisteredChildWindows().runAnalysis) return run(*this);
-    NotYetAvailable("Running the analysis");
-  });
-  Connect(C::kEditInput, "Edit Input Text", [this] { OpenInEditor(model_.Problem().FileName); });
-  Connect(C::kEditRunNotes, "Edit Processor-Run Notes",
-          [this] { OpenInEditor(WithExtension(model_.Problem().FileName, ".vd5r").string()); });
-  for (C c : {C::kEditOutput, C::kToolViewOutput}) {
-    Connect(c, "Edit Output Text",
-            [this] { OpenInEditor(WithExtension(model_.Problem().FileName, ".vd5o").string()); });
-  }
-  for (C c : {C::kViewWallGeometry, C::kToolSoilProfile}) {
-    Connect(c, "Wall Geometry", [this] {
-      if (auto& show = RegisteredChildWindows().showSideView) return show(*this);
-      NotYetAvailable("The side view");
-    });
-  }
-  Connect(C::kView3D, "3D View", [this] {
-    if (auto& show = RegisteredChildWindows().open3DView) return show(*this);
-    NotYetAvailable("The 3D view");
-  });
-
-  const struct {
-    C menu;
-    C tool;
-    fw::TGraphPlot* graph;
-  } graphs[] = {{C::kGraphPY, C::kToolPYCurves, &graphs_.pltPY},
-                {C::kGraphDeflection, C::kToolDeflection, &graphs_.pltDef},
-                {C::kGraphMoment, C::kToolMoment, &graphs_.pltMom},
-                {C::kGraphShear, C::kToolShear, &graphs_.pltShear},
-                {C::kGraphReaction, C::kToolReaction, &graphs_.pltSoil},
-                {C::kGraphDeflectionMomentShear, C::kToolDeflectionMomentShear, &graphs_.pltDMS},
-                {C::kGraphPressure, C::kToolPressure, &graphs_.pltLD},
-                {C::kGraphPressureCombined, C::kCount, &graphs_.PltCombine}};
-  for (const auto& g : graphs) {
-    fw::TGraphPlot* graph = g.graph;
-    Connect(g.menu, "Graph", [this, graph] { ShowGraph(*graph); });
-    if (g.tool != C::kCount) Connect(g.tool, "Graph", [this, graph] { ShowGraph(*graph); });
-  }
-  Connect(C::kExportPlots, "Export Plots", [this] {
-    if (auto& show = RegisteredChildWindows().showExportDialog) return show(*this);
-    NotYetAvailable("The export dialog");
-  });
-
-  Connect(C::kCascade, "Cascade", [this] { mdi_->cascadeSubWindows(); });
-  Connect(C::kArrangeIcons, "Arrange Icons", [this] { ArrangeIcons(); });
-
-  const struct {
-    C command;
-    View3DItem item;
-  } show3d[] = {{C::kShow3DWall, View3DItem::kWall},
-                {C::kShow3DSoilLayers, View3DItem::kSoilLayers},
-                {C::kShow3DWaterLevel, View3DItem::kWaterLevel},
-                {C::kShow3DUniformLoad, View3DItem::kUniformLoad},
-                {C::kShow3DSurcharge, View3DItem::kSurcharge},
-                {C::kShow3DConcentratedLoads, View3DItem::kConcentratedLoads},
-                {C::kShow3DTiebacks, View3DItem::kTiebacks},
-                {C::kShow3DBoundaryConditions, View3DItem::kBoundaryConditions},
-                {C::kShow3DSprings, View3DItem::kSprings}};
-  for (const auto& s : show3d) {
-    const View3DItem item = s.item;
-    Connect(s.command, "3D View", [this, item] {
-      if (view3d_) view3d_->Toggle(item);
-    });
-  }
-  const struct {
-    C command;
-    View3DCommand view;
-  } tools3d[] = {{C::kToolPanning, View3DCommand::kPanning},
-                 {C::kToolZoomWindow, View3DCommand::kZoomWindow},
-                 {C::kToolZooming, View3DCommand::kZooming},
-                 {C::kToolRotating, View3DCommand::kRotating},
-                 {C::kToolZoomIn, View3DCommand::kZoomIn},
-                 {C::kToolZoomOut, View3DCommand::kZoomOut},
-                 {C::kToolRestartView, View3DCommand::kRestartView},
-                 {C::kToolDeformedShape, View3DCommand::kDeformedShapeDialog},
-                 {C::kShow3DDeformedShape, View3DCommand::kDeformedShapeDialog}};
-  for (const auto& t : tools3d) {
-    const View3DCommand view = t.view;
-    QAction* action = Action(t.command);
-    Connect(t.command, "3D View", [this, view, action] {
-      if (view3d_) view3d_->Command(view, action->isChecked());
-    });
-  }
-
-  Connect(C::kHelpContents, "Contents", [this] { OpenHelpDocument("VELDRA_2015.html"); });
-  Connect(C::kUsersManual, "User's Manual", [this] { OpenHelpDocument("VELDRA 2015 Users Manual.pdf"); });
-  Connect(C::kTechnicalManual, "Technical Manual", [this] { OpenHelpDocument("VELDRA 2015 Technical Manual.pdf"); });
-  Connect(C::kAbout, "About", [this] { ShowAboutBox(this); });
-  Connect(C::kCheckUpdates, "Check for Updates", [this] {
-    ShowInformation(this, std::string("VELDRA ") + app::kVersionText +
-                              ": updates come with a new installation of the program; it does not look "
-                              "for them on the Internet.");
-  });
+  ConnectCommands();
 
   // The model's hooks: a new problem closes the child windows; a unit switch shows
   // the converted values in the open dialogs.
@@ -265,9 +112,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), choose_file_(RunFil
 }
 
 TMainForm::~TMainForm() {
-  // The tables go with the model before the child windows go with the window: a
-  // table window that closes then must not reach this half-destroyed window.
+  // The child windows go first, while the model they show still exists, and without
+  // telling this window about activations on the way.
   disconnect(mdi_, nullptr, this, nullptr);
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    if (auto* form = dynamic_cast<ChildForm*>(sub->widget())) form->DiscardOnClose();
+    delete sub;
+  }
   model_.OnCloseChildWindows = nullptr;
   model_.OnUnitsChanged = nullptr;
 }
@@ -308,8 +159,13 @@ void TMainForm::Start(const QString& command_line_file) {
 
 QMdiSubWindow* TMainForm::AddChild(QWidget* widget) {
   widget->setAttribute(Qt::WA_DeleteOnClose);
+  // The area gives a new child the size of its size hint, a few pixels for a view
+  // without a layout; a window that chose its own size keeps it.
+  const bool sized = widget->testAttribute(Qt::WA_Resized);
+  const QSize wanted = widget->size();
   QMdiSubWindow* sub = mdi_->addSubWindow(widget);
   sub->show();
+  if (sized) sub->resize(wanted + (sub->size() - widget->size()));
   mdi_->setActiveSubWindow(sub);
   UpdateActions();
   return sub;
@@ -326,11 +182,11 @@ bool TMainForm::DeactivateActiveChild() {
 }
 
 void TMainForm::SubWindowActivated(QMdiSubWindow* window) {
-  // The main window losing the focus (a message box, another program) is no change
-  // of the active child.
-  if (!window || switching_child_) return;
+  // The main window losing the focus (a message box, another program) and getting
+  // it back is no change of the active child: its fields keep what the user typed.
+  if (!window || switching_child_ || window == active_child_) return;
   QPointer<QMdiSubWindow> previous = active_child_;
-  if (previous && previous != window) {
+  if (previous) {
     if (auto* form = dynamic_cast<ChildForm*>(previous->widget())) {
       switching_child_ = true;
       const bool committed = form->DeactivateForm();
@@ -348,6 +204,9 @@ void TMainForm::SubWindowActivated(QMdiSubWindow* window) {
 }
 
 void TMainForm::CloseChildWindows() {
+  // While they close, the windows left are activated in turn; none of them may fill
+  // its fields then (this runs while a new problem is being made, too).
+  const QSignalBlocker quiet(mdi_);
   active_child_ = nullptr;
   for (QPointer<QMdiSubWindow>* slot : {&title_dialog_, &options_dialog_, &properties_dialog_, &configuration_dialog_,
                                         &surcharge_dialog_, &loads_dialog_, &springs_dialog_, &tieback_dialog_}) {
@@ -359,15 +218,17 @@ void TMainForm::CloseChildWindows() {
   }
 }
 
-template <class Dialog, class... Args>
-void TMainForm::ShowDialog(QPointer<QMdiSubWindow>& slot, Args&&... args) {
+void TMainForm::ShowChild(QPointer<QMdiSubWindow>& slot, const std::function<QWidget*()>& make) {
   if (slot) {
     slot->showNormal();
     mdi_->setActiveSubWindow(slot);
     return;
   }
-  auto* dialog = new Dialog(std::forward<Args>(args)...);
-  slot = AddChild(dialog);
+  slot = AddChild(make());
+}
+
+ShowTableFunction TMainForm::TableOpener() {
+  return [this](const char* table) { RunGuarded(this, "Table", [this, table] { ShowTable(table); }); };
 }
 
 void TMainForm::NotYetAvailable(const char* what) { ShowInformation(this, std::string(what) + kNotYetAvailable); }
@@ -398,7 +259,11 @@ void TMainForm::UnitsChanged() {
   }
 }
 
-void TMainForm::UpdatePressureFields() {}
+void TMainForm::UpdatePressureFields() {
+  if (!configuration_dialog_) return;
+  if (auto* dialog = qobject_cast<TWallConfigurationDialog*>(configuration_dialog_->widget()))
+    dialog->UpdatePressureFields();
+}
 
 // --- The one place that applies the rules ------------------------------------------------
 
@@ -434,7 +299,7 @@ void TMainForm::UpdateActions() {
                  {Command::kShow3DDeformedShape, View3DItem::kDeformedShape}};
     for (const auto& t : ticks) Action(t.command)->setChecked(view3d_->Shown(t.item));
   }
-  for (int k = 1; k <= app::kRecentFileCount; ++k) RecentFileAction(k)->setVisible(k <= recent_.Count());
+  FillRecentFiles();
   status_->setText(ToQt(app::StageStatusText(problem)));
 }
 
@@ -443,10 +308,12 @@ QString TMainForm::StatusText() const { return status_->text(); }
 void TMainForm::SetStatusText(const std::string& text) { status_->setText(ToQt(text)); }
 
 std::string TMainForm::IdentificationText(int line) const {
+  // The run writes the same identity into the names file.
+  const app::RunIdentity who = app::CurrentIdentity();
   switch (line) {
-    case 1: return "VELDRA 2015";
-    case 2: return "Licensed user, Workstation";
-    default: return "0";
+    case 1: return who.product;
+    case 2: return who.user + ", " + who.host;
+    default: return std::to_string(who.number);
   }
 }
 
@@ -467,6 +334,7 @@ bool TMainForm::ConfirmDiscard() {
 }
 
 void TMainForm::NewProblemLayout() {
+  unkept_content_.clear();
   model_.NewProblem();
   setWindowTitle(ToQt(app::MainCaption(model_.Problem().FileName)));
   SetStatusText({});
@@ -509,6 +377,7 @@ void TMainForm::OpenFileName(const QString& path, int format_code) {
   CloseChildWindows();
   // A file that cannot be read at all throws here and leaves the problem as it was.
   const app::OpenResult result = app::OpenProblem(model_, file, format_code);
+  unkept_content_.clear();
   setWindowTitle(ToQt(app::MainCaption(model_.Problem().FileName)));
   if (!result.load.complete) ShowInformation(this, result.load.message);
   AfterOpen(result);
@@ -525,14 +394,31 @@ void TMainForm::AfterOpen(const app::OpenResult& result) {
   }
   UpdatePrevFile(problem.FileName);
   ShowInformation(this, app::HasBeenReadMessage(problem.FileName));
-  SetStatusText(app::StageStatusText(problem));
+  // SEAM: the loader does not yet say what a file holds that the model cannot
+  // represent; once its result does, call WarnUnkeptContent with it here.
+  UpdateActions();
+}
+
+void TMainForm::WarnUnkeptContent(const std::string& what) {
+  unkept_content_ = what;
+  ShowWarning(this, "Data file: " + app::DisplayName(model_.Problem().FileName) +
+                        "\rholds data that VELDRA 2015 cannot keep:\r" + what);
 }
 
 bool TMainForm::Save() {
   app::TProgramData& problem = model_.Problem();
   if (app::NeedsSaveAs(problem)) return SaveAs();
-  DecimalSymbolScope decimal;
-  app::SaveProblem(model_);
+  if (!unkept_content_.empty()) {
+    const auto answer = QMessageBox::question(
+        this, QString::fromLatin1(app::kApplicationTitle),
+        MessageText(app::UnkeptContentQuestion(problem.FileName, unkept_content_)), QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes) return false;
+  }
+  {
+    DecimalSymbolScope decimal;
+    app::SaveProblem(model_);
+  }
+  unkept_content_.clear();
   return true;
 }
 
@@ -550,9 +436,11 @@ bool TMainForm::SaveAs() {
     DecimalSymbolScope decimal;
     app::SaveProblemAs(model_, FromQt(QFileInfo(choice->path).absoluteFilePath()));
   }
+  unkept_content_.clear();  // the file that holds that data was not touched
   setWindowTitle(ToQt(app::MainCaption(problem.FileName)));
   UpdatePrevFile(problem.FileName);
   CloseChildWindows();
+  UpdateActions();
   return true;
 }
 

@@ -65,6 +65,10 @@ class TMainForm : public QMainWindow, public ChildHost {
   void OpenFileName(const QString& path, int format_code);
   bool ConfirmDiscard();
   bool SaveAs();
+  // The file just opened holds data the model cannot represent (`what` says which):
+  // the warning is shown, and the first Save over that file asks before it
+  // overwrites it.
+  void WarnUnkeptContent(const std::string& what);
 
   // --- For the tests and the other rooms --------------------------------------------
   QAction* Action(app::Command command) const { return actions_[static_cast<std::size_t>(command)]; }
@@ -99,6 +103,13 @@ class TMainForm : public QMainWindow, public ChildHost {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // What the commands do (main_commands.cpp).
+  void ConnectCommands();
+  void ConnectFileAndDataCommands();
+  void ConnectOptionAndStageCommands();
+  void ConnectComputationAndGraphCommands();
+  void ConnectWindowViewAndHelpCommands();
+
   // Building (main_menus.cpp).
   void CreateActions();
   void CreateMenus();
@@ -135,8 +146,11 @@ class TMainForm : public QMainWindow, public ChildHost {
   void ArrangeIcons();
   void UnitsChanged();
   void UpdatePressureFields();
+  void ShowChild(QPointer<QMdiSubWindow>& slot, const std::function<QWidget*()>& make);
   template <class Dialog, class... Args>
   void ShowDialog(QPointer<QMdiSubWindow>& slot, Args&&... args);
+  // What the dialogs' table buttons call.
+  std::function<void(const char*)> TableOpener();
 
   app::TMainModel model_;
   framework::TMainGraphs graphs_;
@@ -144,6 +158,7 @@ class TMainForm : public QMainWindow, public ChildHost {
   std::string editor_;
   app::RecentFiles recent_;
   View3DControls* view3d_ = nullptr;
+  std::string unkept_content_;  // what the opened file holds that a Save would lose
   FileChooser choose_file_;
 
   QMdiArea* mdi_ = nullptr;

@@ -45,7 +45,7 @@ class TableWindowHandle : public fw::TableWindow {
       form_->move(0, 0);
     } else if (modal) {
       ChildHost* host = Host();
-      dialog_ = new TTableDialog(host ? host->MainWindow() : nullptr);
+      dialog_ = new TModalTableFrame(host ? host->MainWindow() : nullptr);
       dialog_->SetForm(form_);
     } else {
       form_->setAttribute(Qt::WA_DeleteOnClose);
@@ -72,7 +72,7 @@ class TableWindowHandle : public fw::TableWindow {
     }
     if (dialog_ && modal) {
       // The window may be closed, and this object freed, before exec returns.
-      QPointer<TTableDialog> dialog = dialog_;
+      QPointer<TModalTableFrame> dialog = dialog_;
       dialog->exec();
       return;
     }
@@ -98,7 +98,7 @@ class TableWindowHandle : public fw::TableWindow {
   }
 
   QPointer<TTableForm> form_;
-  QPointer<TTableDialog> dialog_;
+  QPointer<TModalTableFrame> dialog_;
   bool opened_ = false;
 };
 
@@ -132,21 +132,21 @@ TTableForm* FormOf(const fw::TGridTable& table) {
   return handle ? handle->Form() : nullptr;
 }
 
-TTableDialog::TTableDialog(QWidget* parent) : QDialog(parent) {
+TModalTableFrame::TModalTableFrame(QWidget* parent) : QDialog(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setSizeGripEnabled(false);
 }
 
-void TTableDialog::SetForm(TTableForm* form) {
+void TModalTableFrame::SetForm(TTableForm* form) {
   form_ = form;
   form->setParent(this);
   form->move(0, 0);
   setWindowTitle(form->windowTitle());
 }
 
-void TTableDialog::reject() { close(); }
+void TModalTableFrame::reject() { close(); }
 
-void TTableDialog::closeEvent(QCloseEvent* event) {
+void TModalTableFrame::closeEvent(QCloseEvent* event) {
   // The form commits its cell and lets its table go; a refused entry keeps it open.
   if (form_ && !form_->close()) {
     event->ignore();
@@ -156,7 +156,7 @@ void TTableDialog::closeEvent(QCloseEvent* event) {
   QDialog::reject();
 }
 
-void TTableDialog::resizeEvent(QResizeEvent* event) {
+void TModalTableFrame::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   if (form_) form_->resize(event->size());
 }

@@ -42,11 +42,11 @@ QString TextEditorCommand();
 TTableForm* FormOf(const framework::TGridTable& table);
 
 // The frame of a table window shown modally.
-class TTableDialog : public QDialog {
+class TModalTableFrame : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TTableDialog(QWidget* parent = nullptr);
+  explicit TModalTableFrame(QWidget* parent = nullptr);
   void SetForm(TTableForm* form);
 
  public slots:

@@ -19,10 +19,8 @@ TDataEdit::TDataEdit(QWidget* parent) : QLineEdit(parent) {
   validator_.OnTextChanged = [this] { setText(ToQt(validator_.Text())); };
   validator_.OnLabelChanged = [this] { RefreshLabel(); };
   setText(ToQt(validator_.Text()));
-  connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-    validator_.SetText(FromQt(text));
-    emit Edited();
-  });
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { validator_.SetText(FromQt(text)); });
+  connect(this, &QLineEdit::textEdited, this, [this] { emit Edited(); });
 }
 
 void TDataEdit::SetEditLabel(QLabel* label) {
@@ -61,7 +59,6 @@ bool TDataEdit::EntryAcceptable() const {
 
 bool TDataEdit::ValidateEntry() {
   if (validating_) return false;
-  validator_.SetText(FromQt(text()));
   try {
     const framework::EntryValidator::Result result = validator_.Validate();
     if (!result.valid) ShowFailure(MessageText(result.message), true);
@@ -83,6 +80,7 @@ void TDataEdit::ShowFailure(const QString& message, bool information) {
   }
   validating_ = false;
   if (isVisible()) {
+    window()->activateWindow();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(Form())) {
       if (sub->mdiArea()) sub->mdiArea()->setActiveSubWindow(sub);
     }
@@ -110,10 +108,11 @@ void TDataEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   if (validating_ || event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
     return;
-  // Only a move within the form is checked here; leaving the form is checked by the
-  // form before it commits.
+  // Only what the user typed is checked (a value shown from the file stays as it
+  // is); and only a move within the form: leaving the form is checked by the form
+  // before it commits.
   QWidget* next = QApplication::focusWidget();
-  if (next && next != this && Form()->isAncestorOf(next)) ValidateEntry();
+  if (isModified() && next && next != this && Form()->isAncestorOf(next)) ValidateEntry();
 }
 
 }  // namespace veldra::gui

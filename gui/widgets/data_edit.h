@@ -1,8 +1,8 @@
 // TDataEdit: the single-line numeric entry field of the input dialogs.
 //
 // The text is an arithmetic expression (framework::EvaluateEntry). The field checks
-// it when the focus moves to another control of the same form, when Enter is
-// pressed and when its form calls ValidateEntry; a failure shows the message in an
+// what the user typed when the focus moves to another control of the same form,
+// when Enter is pressed and when its form calls ValidateEntry; a failure shows the message in an
 // information box, keeps the text the user typed (a limit failure shows the limit
 // instead) and puts the focus back on the field. Leaving the form altogether is the
 // form's business: it calls ValidateEntry before it commits.

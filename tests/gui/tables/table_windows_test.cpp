@@ -201,7 +201,7 @@ class TableWindowsTest : public QObject {
     fw::TGridTable& soil = Table(fw::kNewSoil);
     QStringList seen;
     const auto close_active = [&seen] {
-      auto* dialog = qobject_cast<veldra::gui::tables::TTableDialog*>(QApplication::activeModalWidget());
+      auto* dialog = qobject_cast<veldra::gui::tables::TModalTableFrame*>(QApplication::activeModalWidget());
       seen << (dialog ? dialog->windowTitle() : QStringLiteral("no dialog"));
       if (dialog) dialog->close();
     };
