@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QtTest>
@@ -82,6 +83,48 @@ class MainWindowTablesTest : public QObject {
     window.Model().CloseChildWindows();
     QTest::qWait(20);
     QVERIFY(window.MdiArea()->subWindowList().isEmpty());
+  }
+
+  // The button of each input dialog opens its table beside the dialog.
+  void DialogButtonOpensTheTable_data() {
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QString>("button_text");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("wall properties") << Command::kWallProperties << "Enter Section Data" << "Wall Stiffness ";
+    QTest::newRow("additional surcharge") << Command::kSurchargeLoads << "&Edit Surcharge Loads"
+                                          << "Surcharge Loads ";
+    QTest::newRow("concentrated loads") << Command::kConcentratedLoads << "&Edit Concentrated Loads"
+                                        << "Concentrated Loads on Wall ";
+    QTest::newRow("springs") << Command::kSprings << "&Edit Spring Stiffness" << "Lateral Spring and Rotation Spring ";
+    QTest::newRow("tiebacks") << Command::kTiebackData << "&Enter Tieback data" << "Tieback (ground anchor) Table ";
+  }
+
+  void DialogButtonOpensTheTable() {
+    QFETCH(Command, command);
+    QFETCH(QString, button_text);
+    QFETCH(QString, caption);
+    veldra::gui::test::IsolatedSettings settings;
+    veldra::gui::test::MessageBoxAnswers answers;
+    TMainForm window;
+    window.show();
+    window.Start(QString());
+    auto& problem = window.Model().Problem();
+    problem.ApplySurcharge = problem.ApplyConcentratedLoads = problem.ApplySprings = problem.ApplyTiebacks = true;
+    window.UpdateActions();
+    window.Action(command)->trigger();
+    QApplication::processEvents();
+    QWidget* dialog = window.ActiveChildWidget();
+    QVERIFY(dialog);
+    QPushButton* button = nullptr;
+    for (QPushButton* candidate : dialog->findChildren<QPushButton*>())
+      if (candidate->text() == button_text) button = candidate;
+    QVERIFY(button);
+    QVERIFY(button->isEnabled());
+    button->click();
+    QApplication::processEvents();
+    QVERIFY(answers.Take().isEmpty());
+    QCOMPARE(window.MdiArea()->subWindowList().size(), 2);
+    QCOMPARE(window.MdiArea()->activeSubWindow()->windowTitle(), caption);
   }
 
   // The dialogs' buttons ask the seam for their tables (wall stiffness, surcharges,
