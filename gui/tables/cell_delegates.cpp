@@ -40,8 +40,6 @@ QWidget* TCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     list->setMaxVisibleItems(kChoiceVisibleItems);
     for (const std::string& item : static_cast<fw::TEnumColumn&>(model_.ColumnAt(column)).Items())
       list->addItem(ToQt(item));
-    // The popup shows the items whole even where the cell is narrower.
-    list->view()->setMinimumWidth(list->minimumSizeHint().width());
     list->installEventFilter(const_cast<TCellDelegate*>(this));
     TGridTableModel* model = &model_;
     connect(list, &QComboBox::activated, list, [model, list, row, column](int item) {
