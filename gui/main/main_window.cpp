@@ -146,6 +146,9 @@ void TMainForm::Start(const QString& command_line_file) {
     if (!stored.editor.empty()) editor_ = stored.editor;
     if (editor_.empty()) editor_ = kDesktopOpener;
     recent_ = stored.recent;
+    // The window shows before the "has been read" message of a command-line file:
+    // the menus and buttons must already follow the rules then.
+    UpdateActions();
     const QString file = ToQt(app::CommandLineDataFile(FromQt(command_line_file)));
     if (!command_line_file.isEmpty() && QFileInfo(file).isFile()) {
       // Opened as a dropped file is: by its extension, with its stages split.
