@@ -1,7 +1,7 @@
 // The installed program, started on an example named on its command line (as a file
 // manager starts it from the desktop entry): it announces the file, runs it with the
-// engine library it finds beside itself, shows the graphs, and opens its manual from
-// the Help menu.
+// engine library it finds beside itself, shows the graphs, the side view and the 3D
+// view, and opens its manual from the Help menu.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,6 +32,12 @@ void Run(SimulatedUser& user, const SessionContext& c) {
   user.Check(ReadText(base + QStringLiteral(".vd5o")).contains(QStringLiteral("END OF ANALYSIS")),
              QStringLiteral("the report does not end its analysis"));
   OpenEveryGraph(user, 8);
+  user.Menu({QStringLiteral("Computation"), QStringLiteral("View Wall Geometry")});
+  user.Child(QStringLiteral("Side View"));
+  user.Screenshot(QStringLiteral("side-view"));
+  user.Menu({QStringLiteral("Computation"), QStringLiteral("3D View")});
+  user.Child(QStringLiteral("3-D View"));
+  user.Screenshot(QStringLiteral("3d-view"));
 
   user.Menu({QStringLiteral("Help"), QStringLiteral("User's Manual")});
   user.WaitUntil([&] { return !LastOpened(c).isEmpty(); }, QStringLiteral("the manual to be handed to the desktop"));

@@ -79,8 +79,8 @@ void EnterSoil(SimulatedUser& user) {
   user.Screenshot(QStringLiteral("soil-layers"));
   for (int row = 0; row < 2; ++row) {
     // The parameter cell opens the layer's own table: its top and bottom rows.
-    user.EditCell(grid, row, 2, QString());
-    QAbstractItemView* parameters = user.Grid(user.Child(QStringLiteral("Sand")));
+    user.ClickCellButton(grid, row, 2);
+    QAbstractItemView* parameters = user.Grid(user.Child(QStringLiteral("Sand*")));
     FillRow(user, parameters, 0, sands[row].parameters);
     FillRow(user, parameters, 1, sands[row].parameters);
     user.Screenshot(QStringLiteral("sand-parameters-%1").arg(row + 1));

@@ -7,7 +7,8 @@
 //   new-problem     builds a wall from nothing (title, wall, soil layers with generated
 //                   p-y curves, a tieback), saves it under a new name and runs it;
 //   installed       the installed program on an example named on its command line:
-//                   runs it, opens its graphs and the manual from the Help menu.
+//                   runs it, opens its graphs, the side and 3D views, and the manual
+//                   from the Help menu.
 #ifndef VELDRA_TESTS_E2E_SESSIONS_H
 #define VELDRA_TESTS_E2E_SESSIONS_H
 

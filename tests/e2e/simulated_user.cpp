@@ -99,8 +99,12 @@ QMdiSubWindow* SimulatedUser::Child(const QString& caption) {
       [&] {
         auto* area = main->findChild<QMdiArea*>();
         if (!area) return false;
-        for (QMdiSubWindow* sub : area->subWindowList())
-          if (sub->isVisible() && Plain(sub->windowTitle()) == Plain(caption)) found = sub;
+        const bool prefix = caption.endsWith(QLatin1Char('*'));
+        const QString wanted = Plain(prefix ? caption.chopped(1) : caption);
+        for (QMdiSubWindow* sub : area->subWindowList()) {
+          const QString shown = Plain(sub->windowTitle());
+          if (sub->isVisible() && (prefix ? shown.startsWith(wanted) : shown == wanted)) found = sub;
+        }
         return found != nullptr;
       },
       QStringLiteral("the window \"%1\"").arg(caption));
@@ -321,36 +325,53 @@ void SimulatedUser::EditCell(QAbstractItemView* grid, int row, int column, const
   Pause(80);
 }
 
+QWidget* SimulatedUser::CellControl(QAbstractItemView* grid, int row, int column) {
+  const QModelIndex index = grid->model()->index(row, column);
+  for (QWidget* control : grid->viewport()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    if (control->isVisible() && grid->indexAt(control->geometry().center()) == index) return control;
+  return nullptr;
+}
+
 void SimulatedUser::ChooseInCell(QAbstractItemView* grid, int row, int column, const QString& item) {
   const QModelIndex index = grid->model()->index(row, column);
   Check(index.isValid(), QStringLiteral("the grid has no cell at row %1, column %2").arg(row + 1).arg(column + 1));
   Activate(grid);
   grid->scrollTo(index);
   Pause(30);
-  const QPoint centre = grid->visualRect(index).center();
-  QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-  QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-  QComboBox* combo = nullptr;
-  WaitUntil(
-      [&] {
-        for (QComboBox* candidate : grid->findChildren<QComboBox*>())
-          if (candidate->isVisible()) combo = candidate;
-        return combo != nullptr;
-      },
-      QStringLiteral("the choice list of the cell at row %1, column %2").arg(row + 1).arg(column + 1), 5);
+  // A choice cell shows its list over the cell, or opens it on a double click.
+  auto* combo = qobject_cast<QComboBox*>(CellControl(grid, row, column));
+  if (!combo) {
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, grid->visualRect(index).center());
+    WaitUntil([&] { return (combo = qobject_cast<QComboBox*>(CellControl(grid, row, column))) != nullptr; },
+              QStringLiteral("the choice list of the cell at row %1, column %2").arg(row + 1).arg(column + 1), 5);
+  }
   const int wanted = combo->findText(item);
   Check(wanted >= 0, QStringLiteral("the choice list offers no \"%1\"").arg(item));
   // Opens the list and walks to the item with the arrow keys, as from the keyboard.
   QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, combo->rect().center());
-  Pause(100);
-  QWidget* popup = QApplication::activePopupWidget();
-  QWidget* keys = popup ? popup : combo;
-  for (int i = 0; i < combo->count(); ++i) QTest::keyClick(keys, Qt::Key_Up);
-  for (int i = 0; i < wanted; ++i) QTest::keyClick(keys, Qt::Key_Down);
-  QTest::keyClick(keys, Qt::Key_Return);
-  Pause(50);
-  if (combo && combo->isVisible()) QTest::keyClick(combo, Qt::Key_Return);
+  WaitUntil([] { return QApplication::activePopupWidget() != nullptr; }, QStringLiteral("the choice list to open"), 5);
+  // The keys go to the list inside the popup, where the keyboard's focus is.
+  QWidget* list = combo->view();
+  for (int i = 0; i < combo->count(); ++i) QTest::keyClick(list, Qt::Key_Up);
+  for (int i = 0; i < wanted; ++i) QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Return);
   Pause(80);
+  Check(CellText(grid, row, column) == item || combo->currentText() == item,
+        QStringLiteral("the cell at row %1, column %2 shows \"%3\" after choosing \"%4\"")
+            .arg(row + 1)
+            .arg(column + 1)
+            .arg(CellText(grid, row, column), item));
+}
+
+void SimulatedUser::ClickCellButton(QAbstractItemView* grid, int row, int column) {
+  const QModelIndex index = grid->model()->index(row, column);
+  Check(index.isValid(), QStringLiteral("the grid has no cell at row %1, column %2").arg(row + 1).arg(column + 1));
+  Activate(grid);
+  grid->scrollTo(index);
+  Pause(30);
+  auto* button = qobject_cast<QAbstractButton*>(CellControl(grid, row, column));
+  Check(button != nullptr, QStringLiteral("the cell at row %1, column %2 shows no button").arg(row + 1).arg(column + 1));
+  Click(button);
 }
 
 // --- Modal windows -----------------------------------------------------------------------

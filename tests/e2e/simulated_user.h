@@ -59,7 +59,8 @@ class SimulatedUser : public QObject {
   // Waits up to `seconds` for `ready`; fails with `what` when it never holds.
   void WaitUntil(const std::function<bool()>& ready, const QString& what, int seconds = 20);
   QMainWindow* MainWindow();
-  // The visible child window of that caption (waits for it).
+  // The visible child window of that caption (waits for it); a caption ending in "*"
+  // matches every caption that starts with the rest.
   QMdiSubWindow* Child(const QString& caption);
   QMdiSubWindow* ActiveChild();
   // Runs `action` from the event loop once the current handler has returned.
@@ -96,8 +97,12 @@ class SimulatedUser : public QObject {
   QString CellText(QAbstractItemView* grid, int row, int column);
   // Double-clicks the cell, types `text` into its editor and presses Enter.
   void EditCell(QAbstractItemView* grid, int row, int column, const QString& text);
-  // Double-clicks a choice cell and picks the item of that caption.
+  // Opens the choice list of the cell and picks the item of that caption.
   void ChooseInCell(QAbstractItemView* grid, int row, int column, const QString& item);
+  // Clicks the button a cell shows (a soil layer's parameters, a curve).
+  void ClickCellButton(QAbstractItemView* grid, int row, int column);
+  // The control that stands over the cell (a choice list, a button), if any.
+  static QWidget* CellControl(QAbstractItemView* grid, int row, int column);
   int RowCount(QAbstractItemView* grid);
 
   // --- Modal windows -------------------------------------------------------------------
