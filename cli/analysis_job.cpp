@@ -1,5 +1,6 @@
 #include "cli/analysis_job.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
@@ -105,9 +106,14 @@ JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir,
   return job;
 }
 
+bool all_closed(const RunStatus& status) {
+  return std::all_of(status.problems.begin(), status.problems.end(),
+                     [](const ProblemSummary& p) { return p.closed; });
+}
+
 int exit_status(const RunStatus& status) {
   switch (status.outcome) {
-    case RunOutcome::Finished: return 0;
+    case RunOutcome::Finished: return all_closed(status) ? 0 : 5;
     case RunOutcome::InputError: return 2;
     case RunOutcome::SoilStop: return 3;
     case RunOutcome::InternalError: return 6;
@@ -119,7 +125,9 @@ void print_summary(std::ostream& out, const fs::path& data, const JobResult& job
   const RunStatus& s = job.status;
   out << data.string() << ": ";
   switch (s.outcome) {
-    case RunOutcome::Finished: out << "analysis finished"; break;
+    case RunOutcome::Finished:
+      out << (all_closed(s) ? "analysis finished" : "analysis finished without closing");
+      break;
     case RunOutcome::InputError: out << "input error: " << s.message; break;
     case RunOutcome::SoilStop:
       out << "stopped by a soil model (stop code " << s.stop_code << ")";
