@@ -9,6 +9,7 @@
 #include <QGenericPlugin>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -43,6 +44,20 @@ class SessionRunner : public QObject {
       session_->run(user_, context_);
       std::printf("e2e: session %s passed\n", session_->name);
       std::fflush(stdout);
+      // The session left by File > Exit: a program still running after that would
+      // stay on a user's desktop with no window to close.
+      QTimer::singleShot(10000, [] {
+        QStringList shown;
+        for (QWindow* window : QGuiApplication::topLevelWindows())
+          if (window->isVisible())
+            shown << QStringLiteral("%1 \"%2\" (%3)")
+                         .arg(QString::fromLatin1(window->metaObject()->className()), window->title(),
+                              window->objectName());
+        std::printf("e2e: the program still runs 10 s after File > Exit; windows shown: %s\n",
+                    qPrintable(shown.join(QStringLiteral(", "))));
+        std::fflush(stdout);
+        std::_Exit(1);
+      });
     } catch (const SessionFailure& failure) {
       Fail(QString::fromStdString(failure.what()));
     } catch (const std::exception& error) {
