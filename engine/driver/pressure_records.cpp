@@ -17,7 +17,7 @@ namespace {
 
 std::vector<PressurePoint> read_user_pressure(RunContext& ctx) {
   ProblemState& st = ctx.st();
-  const int n = checked_count(ctx, ctx.reader.read_int(), kMaxPressurePoints, "PRESSURE POINTS");
+  const int n = read_count(ctx, kMaxPressurePoints, "PRESSURE POINTS");
   std::vector<PressurePoint> points;
   points.reserve(static_cast<std::size_t>(n));
   for (int j = 1; j <= n; ++j) {
@@ -45,7 +45,7 @@ void read_wall_configuration(RunContext& ctx) {
   s.line_load = single[3];
   s.strip_load = single[4];
   s.strip_width = single[5];
-  s.count = checked_count(ctx, ctx.reader.read_int(), kMaxSurcharges, "SURCHARGES");
+  s.count = read_count(ctx, kMaxSurcharges, "SURCHARGES");
   // Surcharge distances and widths are given in millimetres in SI units.
   const double scale = st.ctl.units == 2 ? 1.0 / 1000.0 : 1.0;
   for (int r = 1; r <= s.count; ++r) {
@@ -53,7 +53,7 @@ void read_wall_configuration(RunContext& ctx) {
     s.rows[r] = {to_int(row[0]), row[1], row[2] * scale, row[3] * scale};
   }
 
-  st.nlay = checked_count(ctx, ctx.reader.read_int(), kMaxSoilLayers, "SOIL LAYERS");
+  st.nlay = read_count(ctx, kMaxSoilLayers, "SOIL LAYERS");
   double above = 0.0;
   for (int l = 1; l <= st.nlay; ++l) {
     SoilLayerInput& layer = st.layers[l];
@@ -97,7 +97,10 @@ void prepare_earth_pressure(RunContext& ctx) {
     write_plot_pressure(ctx.plot, points);
   } else {
     points = epress(ctx);
-    if (static_cast<int>(points.size()) > kMaxPressurePoints) too_much_data(ctx);
+    if (static_cast<int>(points.size()) > kMaxPressurePoints) {
+      too_much_data(ctx, std::to_string(points.size()) + " EARTH-PRESSURE POINTS (AT MOST " +
+                             std::to_string(kMaxPressurePoints) + ")");
+    }
     apply_width_factors(st, points);
     write_pressure_heading(ctx.report, st.labels);
     const std::vector<PressurePoint> shown = printed_pressure_points(st.ctl.units, points);

@@ -1,6 +1,7 @@
 #include "engine/wall/iteration.h"
 
 #include "engine/report/fortran_format.h"
+#include "engine/wall/finite_values.h"
 #include "engine/wall/wall_solver.h"
 
 #include <cmath>
@@ -172,6 +173,7 @@ bool iterate(ProblemState& st, std::ostream& notes) {
     for (int k = 1; k <= st.ncur; ++k) st.curves[k].start = st.curves[k].station;
     if (!apply_curve_spans(st)) return false;
     solve_wall(st);
+    if (!all_finite(st.W, first, last)) throw NonFiniteDeflections{it};
     const int w1 = station_index(1);
     const FormatValue values[] = {it,          st.off_curve ? "YES" : "NO", st.nnc,
                                   st.W[w1],    st.W[w1 + 1],                st.W[w1 + 2],

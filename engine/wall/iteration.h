@@ -29,7 +29,8 @@ void update_ei(ProblemState& st, const EiSet& set);
 
 // Runs the iteration from zero deflections, writing the monitor lines to `notes`.
 // Leaves W, st.iteration, st.off_curve, st.nnc and st.nexc for the results.
-// Returns false when a curve span ends above its start.
+// Returns false when a curve span ends above its start; throws NonFiniteDeflections
+// (finite_values.h) when a solve gives a deflection that is not finite.
 bool iterate(ProblemState& st, std::ostream& notes);
 
 // The run-notes heading of a problem's iteration monitor.
