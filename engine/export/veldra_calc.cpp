@@ -66,7 +66,7 @@ namespace veldra {
 
 VELDRA_API RunStatus run_analysis(const RunPaths& paths) {
   try {
-    return engine::run_paths(paths, std::cerr);
+    return engine::run_paths(paths, paths.console ? *paths.console : std::cerr);
   } catch (const std::exception& e) {
     return failed_status(e.what());
   } catch (...) {
@@ -74,9 +74,10 @@ VELDRA_API RunStatus run_analysis(const RunPaths& paths) {
   }
 }
 
-VELDRA_API RunStatus run_from_names_file(const std::filesystem::path& dir) {
+VELDRA_API RunStatus run_from_names_file(const std::filesystem::path& dir,
+                                         std::ostream* console) {
   try {
-    return engine::run_names_file(dir, std::cerr);
+    return engine::run_names_file(dir, console ? *console : std::cerr);
   } catch (const std::exception& e) {
     return failed_status(e.what());
   } catch (...) {
