@@ -130,7 +130,12 @@ TEST(Interrupt, ASecondInterruptOfABatchStopsAtOnceWithTheTable) {
   const pid_t pid =
       start_cli(dir.path(), args, dir / "out", dir / "err", {"TMPDIR=" + tmp.path().string()});
   ASSERT_GT(pid, 0);
-  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  // Interrupted once the first file is done, however slow the machine.
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (read_file(dir / "err").find("[1/60]") == std::string::npos &&
+         std::chrono::steady_clock::now() < give_up) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
   kill(pid, SIGINT);
   std::this_thread::sleep_for(std::chrono::milliseconds(5));
   kill(pid, SIGINT);
