@@ -8,6 +8,7 @@
 #include "engine/report/plot_file.h"
 #include "engine/wall/iteration.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,11 @@ void read_user_curves(RunContext& ctx) {
       c.y[j] = ym * v[0];
       c.p[j] = pm * v[1];
       c.pc[j] = st.h_curves * c.p[j];
+      if (!std::isfinite(c.y[j]) || !std::isfinite(c.pc[j])) {
+        data_error(ctx, "ERROR STOP -- P-Y CURVE " + std::to_string(k) +
+                            ": A POINT TIMES ITS MULTIPLIER IS NOT FINITE ON LINE " +
+                            std::to_string(ctx.reader.line()));
+      }
     }
     // Below the excavation level user curves are interpolated with the next curve;
     // mixed with generated curves each acts alone.

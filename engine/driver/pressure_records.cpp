@@ -9,6 +9,7 @@
 #include "engine/soil/surcharge.h"
 #include "engine/wall/pressure_loading.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,19 @@ std::vector<PressurePoint> read_user_pressure(RunContext& ctx) {
   }
   (void)st;
   return points;
+}
+
+// Pressures are printed and plotted as soon as they are known: a surcharge or a soil
+// far out of range must end the problem before a pressure that is not a number does.
+void check_pressure_finite(RunContext& ctx, const std::vector<PressurePoint>& points) {
+  for (const PressurePoint& p : points) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.p) || !std::isfinite(p.p2) ||
+        !std::isfinite(p.p3)) {
+      data_error(ctx,
+                 "ERROR STOP -- EARTH PRESSURE NOT FINITE: CHECK THE MAGNITUDES OF THE "
+                 "PRESSURES, SURCHARGES AND SOIL PROPERTIES");
+    }
+  }
 }
 
 void read_wall_configuration(RunContext& ctx) {
@@ -93,6 +107,7 @@ void prepare_earth_pressure(RunContext& ctx) {
         p.p = p.p2 + p.p3;
       }
     }
+    check_pressure_finite(ctx, points);
     st.bottom_pressure = 0.0;
     write_plot_pressure(ctx.plot, points);
   } else {
@@ -102,6 +117,7 @@ void prepare_earth_pressure(RunContext& ctx) {
                              std::to_string(kMaxPressurePoints) + ")");
     }
     apply_width_factors(st, points);
+    check_pressure_finite(ctx, points);
     write_pressure_heading(ctx.report, st.labels);
     const std::vector<PressurePoint> shown = printed_pressure_points(st.ctl.units, points);
     for (const PressurePoint& p : shown) write_pressure_point(ctx.report, p.x, p.p);

@@ -125,6 +125,11 @@ void read_spring_and_tieback_rows(RunContext& ctx, std::vector<SupportRow>& spri
                     : tb.modulus * tb.area * c * c * st.wt / (tb.spacing * tb.unbonded_length);
     tb.qt = english ? -tb.prestress * c * st.wt / (12.0 * tb.spacing)
                     : -tb.prestress * c * st.wt / tb.spacing;
+    if (!std::isfinite(tb.st) || !std::isfinite(tb.qt)) {
+      data_error(ctx, "ERROR STOP -- TIEBACK " + std::to_string(t) +
+                          ": STIFFNESS OR PRESTRESS NOT FINITE: CHECK THE MAGNITUDES OF ITS AREA, "
+                          "MODULUS, LENGTHS AND FORCE");
+    }
     const int k = acc.case_of(1);
     accumulate(ctx, acc, tb.station, tb.station, 1, {0, tb.qt, tb.st, 0, 0, 0});
     write_stiffness_row(ctx.report, k, tb.station, tb.station, 1,

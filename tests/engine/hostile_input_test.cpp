@@ -62,6 +62,18 @@ INSTANTIATE_TEST_SUITE_P(
         Fixture{"long-term-problem-overflows.vd5d", RunOutcome::InputError,
                 "ERROR STOP -- DEFLECTIONS NOT FINITE IN ITERATION 1: CHECK THE MAGNITUDES OF "
                 "EI, LOADS, SPRINGS AND INCREMENT LENGTH"},
+        // Values derived from the input are printed as soon as they are known.
+        Fixture{"tieback-stiffness-overflows.vd5d", RunOutcome::InputError,
+                "ERROR STOP -- TIEBACK 1: STIFFNESS OR PRESTRESS NOT FINITE: CHECK THE MAGNITUDES "
+                "OF ITS AREA, MODULUS, LENGTHS AND FORCE"},
+        Fixture{"user-pressure-surcharge-overflows.vd5d", RunOutcome::InputError,
+                "ERROR STOP -- EARTH PRESSURE NOT FINITE: CHECK THE MAGNITUDES OF THE PRESSURES, "
+                "SURCHARGES AND SOIL PROPERTIES"},
+        Fixture{"earth-pressure-width-overflows.vd5d", RunOutcome::InputError,
+                "ERROR STOP -- EARTH PRESSURE NOT FINITE: CHECK THE MAGNITUDES OF THE PRESSURES, "
+                "SURCHARGES AND SOIL PROPERTIES"},
+        Fixture{"user-curve-multiplier-overflows.vd5d", RunOutcome::InputError,
+                "ERROR STOP -- P-Y CURVE 1: A POINT TIMES ITS MULTIPLIER IS NOT FINITE ON LINE 10"},
         // Every deflection stayed zero and was reported as a closed solution.
         Fixture{"zero-ei-everywhere.vd5d", RunOutcome::InputError,
                 "ERROR STOP -- EI IS ZERO AT EVERY STATION OF THE WALL"},
