@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -160,6 +161,11 @@ int run_batch_mode(const cli::Options& opt) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A closed pipe or a file-size limit would otherwise end the program in the middle
+  // of whatever it is doing; as errors of the write they are reported with their
+  // reason, and the results and scratch directories are dealt with as for any other.
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
   std::string error;
   const std::optional<cli::Options> opt = cli::parse_options(argc, argv, error);
   if (!opt) {
