@@ -151,6 +151,8 @@ JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir,
     if (job.status.message.find(scratch.path().string()) != std::string::npos) {
       job.error = scratch_write_error(job.status, scratch);
     }
+  } else if (job.status.outcome == RunOutcome::InternalError) {
+    // Results cut short by a fault of the engine are not put in place of older ones.
   } else if (abandoning()) {
     job.error = data.string() + ": interrupted; the earlier results are unchanged";
   } else {
@@ -172,6 +174,7 @@ int exit_status(const RunStatus& status) {
     case RunOutcome::Finished: return 0;
     case RunOutcome::InputError: return 2;
     case RunOutcome::SoilStop: return 3;
+    case RunOutcome::InternalError: return 6;
     default: return 1;
   }
 }

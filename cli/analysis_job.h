@@ -60,7 +60,8 @@ JobResult run_job(const std::filesystem::path& data,
 std::filesystem::path result_base(const std::filesystem::path& data,
                                   const std::optional<std::filesystem::path>& out_dir);
 
-// Exit status of a run: 0 finished, 2 input error, 3 soil-model stop, 1 otherwise.
+// Exit status of a run: 0 finished, 2 input error, 3 soil-model stop, 6 internal
+// error, 1 otherwise (the README lists them).
 int exit_status(const RunStatus& status);
 
 // For an input error in a file named like an older data file (".vdd", ".vd4d"): a

@@ -5,6 +5,7 @@
 #include <map>
 #include <mutex>
 #include <shared_mutex>
+#include <string_view>
 #include <system_error>
 #include <thread>
 
@@ -19,6 +20,7 @@ ItemState item_state(const BatchItem& item) {
     case RunOutcome::Finished: return ItemState::Finished;
     case RunOutcome::InputError: return ItemState::InputError;
     case RunOutcome::SoilStop: return ItemState::SoilStop;
+    case RunOutcome::InternalError: return ItemState::InternalError;
     default: return ItemState::FileError;
   }
 }
@@ -31,6 +33,11 @@ std::string item_detail(const BatchItem& item) {
     case ItemState::InputError: {
       const std::string hint = older_format_hint(item.data, s);
       return hint.empty() ? s.message : s.message + "; " + hint;
+    }
+    case ItemState::InternalError: {
+      // The table's status column already says "internal error".
+      constexpr std::string_view prefix = "internal error: ";
+      return s.message.starts_with(prefix) ? s.message.substr(prefix.size()) : s.message;
     }
     case ItemState::SoilStop: {
       std::string text = "stop code " + std::to_string(s.stop_code);
@@ -53,6 +60,7 @@ std::string item_line(const BatchItem& item) {
     case ItemState::Finished: return line + "analysis finished";
     case ItemState::InputError: return line + "input error: " + item_detail(item);
     case ItemState::SoilStop: return line + "stopped by a soil model, " + item_detail(item);
+    case ItemState::InternalError: return line + "internal error: " + item_detail(item);
     default: return line + item_detail(item);
   }
 }

@@ -14,6 +14,7 @@ const char* state_word(ItemState state) {
     case ItemState::InputError: return "input error";
     case ItemState::SoilStop: return "soil stop";
     case ItemState::FileError: return "file error";
+    case ItemState::InternalError: return "internal error";
     case ItemState::NotRun: return "not run";
   }
   return "";
@@ -47,7 +48,7 @@ void print_batch_table(std::ostream& out, const std::vector<BatchItem>& items) {
   for (const BatchItem& item : items) file_width = std::max(file_width, item.data.string().size());
   char line[256];
 
-  std::snprintf(line, sizeof line, "%-11s  %4s  %5s  %-13s  %16s  %10s  %18s  %10s\n", "STATUS",
+  std::snprintf(line, sizeof line, "%-14s  %4s  %5s  %-13s  %16s  %10s  %18s  %10s\n", "STATUS",
                 "PROB", "ITER", "SOLUTION", "MAX |DEFLECTION|", "AT", "MAX |MOMENT|", "AT");
   out << file_cell("FILE", file_width) << line;
   for (const BatchItem& item : items) {
@@ -57,7 +58,7 @@ void print_batch_table(std::ostream& out, const std::vector<BatchItem>& items) {
     bool first = true;
     for (const ProblemSummary& p : problems) {
       const char* len = length_unit(p.units);
-      std::snprintf(line, sizeof line, "%-11s  %4d  %5d  %-13s  %16s  %10s  %18s  %10s\n",
+      std::snprintf(line, sizeof line, "%-14s  %4d  %5d  %-13s  %16s  %10s  %18s  %10s\n",
                     first ? state_word(state) : "", p.number,
                     p.iterations, solution_word(p),
                     with_unit(p.max_abs_deflection, len).c_str(),
@@ -69,7 +70,7 @@ void print_batch_table(std::ostream& out, const std::vector<BatchItem>& items) {
     }
     if (state == ItemState::Finished && !problems.empty()) continue;
     // A failure, after the problems it solved (if any), says what went wrong.
-    std::snprintf(line, sizeof line, "%-11s  ", first ? state_word(state) : "");
+    std::snprintf(line, sizeof line, "%-14s  ", first ? state_word(state) : "");
     out << file_cell(first ? name : std::string(), file_width) << line << (state == ItemState::Finished ? "no problem in the file" : item_detail(item))
         << '\n';
   }

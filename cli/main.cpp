@@ -53,10 +53,10 @@ int run_names_mode(const cli::Options& opt) {
   cli::JobResult job;
   job.status = status;
   if (status.outcome == RunOutcome::NamesFileMissing ||
-      status.outcome == RunOutcome::FileError) {
+      status.outcome == RunOutcome::FileError || status.outcome == RunOutcome::InternalError) {
     // The engine's console lines say the same for the application's sake.
     std::cerr << "veldra-calc: " << status.message << '\n';
-    return kUsageOrFileError;
+    return cli::exit_status(status);
   }
   if (!opt.quiet) std::cerr << console.str() << std::flush;
   if (!opt.quiet) {
@@ -83,9 +83,10 @@ int run_single_file(const cli::Options& opt) {
     std::cerr << "veldra-calc: " << job.error << '\n';
     return kUsageOrFileError;
   }
-  if (job.status.outcome == RunOutcome::FileError) {
+  if (job.status.outcome == RunOutcome::FileError ||
+      job.status.outcome == RunOutcome::InternalError) {
     std::cerr << "veldra-calc: " << data.string() << ": " << job.status.message << '\n';
-    return kUsageOrFileError;
+    return cli::exit_status(job.status);
   }
   const std::string hint = cli::older_format_hint(data, job.status);
   if (!hint.empty()) std::cerr << "veldra-calc: " << hint << '\n';

@@ -1,11 +1,11 @@
 #include "engine/driver/problem_records.h"
 
 #include "engine/driver/data_error.h"
+#include "engine/driver/earth_pressure_step.h"
 #include "engine/driver/record_values.h"
 #include "engine/driver/run_context.h"
 #include "engine/report/input_echo.h"
 #include "engine/report/plot_file.h"
-#include "engine/soil/earth_pressure_generation.h"
 #include "engine/soil/surcharge.h"
 #include "engine/wall/pressure_loading.h"
 

@@ -12,8 +12,7 @@ std::string deflections_out_of_range(int iteration) {
          ": CHECK THE MAGNITUDES OF EI, LOADS, SPRINGS AND INCREMENT LENGTH";
 }
 
-bool results_finite(const ProblemState& st,
-                    const std::array<StationResult, kStationEntries + 1>& derived) {
+bool results_finite(const ProblemState& st, const StationResults& derived) {
   bool finite = true;
   for (int j = 0; j <= st.n + 1 && finite; ++j) {
     const ResultRow& row = st.results[static_cast<std::size_t>(j + 1)];

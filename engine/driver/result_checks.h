@@ -6,10 +6,9 @@
 #ifndef VELDRA_ENGINE_DRIVER_RESULT_CHECKS_H
 #define VELDRA_ENGINE_DRIVER_RESULT_CHECKS_H
 
-#include "engine/state/capacities.h"
-#include "engine/wall/wall_solver.h"
+#include "engine/state/problem_state.h"
+#include "engine/state/station_result.h"
 
-#include <array>
 #include <string>
 
 namespace veldra::engine {
@@ -23,8 +22,7 @@ std::string deflections_out_of_range(int iteration);
 
 // True when every deflection, slope, moment, shear, net reaction and EI of stations
 // 0 to N+1 and every tieback force is finite.
-bool results_finite(const ProblemState& st,
-                    const std::array<StationResult, kStationEntries + 1>& derived);
+bool results_finite(const ProblemState& st, const StationResults& derived);
 
 }  // namespace veldra::engine
 

@@ -134,10 +134,10 @@ TEST(Batch, AFailingFileDoesNotStopTheOthers) {
   EXPECT_LT(first, missing);
   EXPECT_LT(missing, truncated);
   EXPECT_LT(truncated, last);
-  EXPECT_NE(line_of(run.out, "missing.vd5d").find(" file error   no such file"),
+  EXPECT_NE(line_of(run.out, "missing.vd5d").find(" file error      no such file"),
             std::string::npos)
       << run.out;
-  EXPECT_NE(line_of(run.out, "truncated.vd5d").find(" input error  ERROR STOP"),
+  EXPECT_NE(line_of(run.out, "truncated.vd5d").find(" input error     ERROR STOP"),
             std::string::npos)
       << run.out;
   EXPECT_NE(line_of(run.out, good_first).find(" finished "), std::string::npos) << run.out;

@@ -1,6 +1,6 @@
 // Earth-pressure coefficients, layer resultants, the generated distribution and the
 // apparent-pressure envelope of anchored walls.
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "engine/soil/earth_pressure.h"
 #include "engine/soil/soil_constants.h"
 #include "engine/soil/soil_profile.h"

@@ -1,7 +1,7 @@
 // Generated earth pressure through a whole analysis: the report sections and their
 // layout, the pressures handed to the wall, the stops and the input errors of the
 // soil profile, and the surcharges of a user-specified distribution.
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "tests/support/engine_run.h"
 #include "tests/support/temp_dir.h"
 

@@ -23,11 +23,7 @@ using engine::station_index;
 
 std::unique_ptr<ProblemState> make_state(int n, double h) {
   auto st = std::make_unique<ProblemState>();
-  st->n = n;
-  st->h = h;
-  st->two_h = 2 * h;
-  st->h_sq = h * h;
-  st->h_cube = h * h * h;
+  st->set_increments(n, h);
   return st;
 }
 
