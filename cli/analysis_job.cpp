@@ -3,6 +3,7 @@
 #include "cli/interrupt.h"
 #include "cli/result_set.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -169,9 +170,14 @@ JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir,
   return job;
 }
 
+bool all_closed(const RunStatus& status) {
+  return std::all_of(status.problems.begin(), status.problems.end(),
+                     [](const ProblemSummary& p) { return p.closed; });
+}
+
 int exit_status(const RunStatus& status) {
   switch (status.outcome) {
-    case RunOutcome::Finished: return 0;
+    case RunOutcome::Finished: return all_closed(status) ? 0 : 5;
     case RunOutcome::InputError: return 2;
     case RunOutcome::SoilStop: return 3;
     case RunOutcome::InternalError: return 6;
@@ -208,7 +214,9 @@ void print_summary(std::ostream& out, const fs::path& data, const JobResult& job
   const RunStatus& s = job.status;
   out << data.string() << ": ";
   switch (s.outcome) {
-    case RunOutcome::Finished: out << "analysis finished"; break;
+    case RunOutcome::Finished:
+      out << (all_closed(s) ? "analysis finished" : "analysis finished without closing");
+      break;
     case RunOutcome::InputError: out << "input error: " << s.message; break;
     case RunOutcome::SoilStop:
       out << "stopped by a soil model (stop code " << s.stop_code << ")";

@@ -60,8 +60,12 @@ JobResult run_job(const std::filesystem::path& data,
 std::filesystem::path result_base(const std::filesystem::path& data,
                                   const std::optional<std::filesystem::path>& out_dir);
 
-// Exit status of a run: 0 finished, 2 input error, 3 soil-model stop, 6 internal
-// error, 1 otherwise (the README lists them).
+// True when every problem the run analysed closed within the tolerance and
+// without a deflection beyond the allowable maximum.
+bool all_closed(const RunStatus& status);
+
+// Exit status of a run: 0 finished and closed, 5 finished without closing, 2 input
+// error, 3 soil-model stop, 6 internal error, 1 otherwise (the README lists them).
 int exit_status(const RunStatus& status);
 
 // For an input error in a file named like an older data file (".vdd", ".vd4d"): a

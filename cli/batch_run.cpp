@@ -17,7 +17,8 @@ ItemState item_state(const BatchItem& item) {
   if (!item.analysed) return ItemState::NotRun;
   if (!item.job.error.empty()) return ItemState::FileError;
   switch (item.job.status.outcome) {
-    case RunOutcome::Finished: return ItemState::Finished;
+    case RunOutcome::Finished:
+      return all_closed(item.job.status) ? ItemState::Finished : ItemState::NotClosed;
     case RunOutcome::InputError: return ItemState::InputError;
     case RunOutcome::SoilStop: return ItemState::SoilStop;
     case RunOutcome::InternalError: return ItemState::InternalError;
@@ -29,6 +30,7 @@ std::string item_detail(const BatchItem& item) {
   const RunStatus& s = item.job.status;
   switch (item_state(item)) {
     case ItemState::Finished: return {};
+    case ItemState::NotClosed: return "some problem did not close";
     case ItemState::NotRun: return "not analysed: the batch was interrupted";
     case ItemState::InputError: {
       const std::string hint = older_format_hint(item.data, s);
@@ -58,6 +60,7 @@ std::string item_line(const BatchItem& item) {
   std::string line = item.data.string() + ": ";
   switch (item_state(item)) {
     case ItemState::Finished: return line + "analysis finished";
+    case ItemState::NotClosed: return line + "analysis finished without closing";
     case ItemState::InputError: return line + "input error: " + item_detail(item);
     case ItemState::SoilStop: return line + "stopped by a soil model, " + item_detail(item);
     case ItemState::InternalError: return line + "internal error: " + item_detail(item);

@@ -24,7 +24,9 @@ struct BatchItem {
 };
 
 // How one item ended.
-enum class ItemState { Finished, InputError, SoilStop, FileError, InternalError, NotRun };
+// NotClosed: the analysis finished, but some problem did not close or went beyond
+// the allowable deflection.
+enum class ItemState { Finished, NotClosed, InputError, SoilStop, FileError, InternalError, NotRun };
 ItemState item_state(const BatchItem& item);
 
 // What went wrong with a failed item, without the file's name (empty when it

@@ -11,6 +11,7 @@ namespace {
 const char* state_word(ItemState state) {
   switch (state) {
     case ItemState::Finished: return "finished";
+    case ItemState::NotClosed: return "not closed";
     case ItemState::InputError: return "input error";
     case ItemState::SoilStop: return "soil stop";
     case ItemState::FileError: return "file error";
@@ -68,7 +69,10 @@ void print_batch_table(std::ostream& out, const std::vector<BatchItem>& items) {
       out << file_cell(first ? name : std::string(), file_width) << line;
       first = false;
     }
-    if (state == ItemState::Finished && !problems.empty()) continue;
+    // The problem rows say which problem did not close and why.
+    if ((state == ItemState::Finished || state == ItemState::NotClosed) && !problems.empty()) {
+      continue;
+    }
     // A failure, after the problems it solved (if any), says what went wrong.
     std::snprintf(line, sizeof line, "%-14s  ", first ? state_word(state) : "");
     out << file_cell(first ? name : std::string(), file_width) << line << (state == ItemState::Finished ? "no problem in the file" : item_detail(item))
@@ -81,13 +85,9 @@ void print_batch_totals(std::ostream& out, const std::vector<BatchItem>& items, 
   std::size_t finished = 0;
   std::size_t not_closed = 0;
   for (const BatchItem& item : items) {
-    if (item_state(item) != ItemState::Finished) continue;
-    ++finished;
-    const auto& problems = item.job.status.problems;
-    if (std::any_of(problems.begin(), problems.end(),
-                    [](const ProblemSummary& p) { return !p.closed; })) {
-      ++not_closed;
-    }
+    const ItemState state = item_state(item);
+    if (state == ItemState::Finished || state == ItemState::NotClosed) ++finished;
+    if (state == ItemState::NotClosed) ++not_closed;
   }
   char line[200];
   std::snprintf(line, sizeof line, "%zu file%s: %zu finished", items.size(),

@@ -83,7 +83,7 @@ bool points_finite(const std::vector<PressurePoint>& points) {
 
 // BULK: the distribution handed to the driver, N points, each value as its E10.3
 // record carries it.
-std::vector<PressurePoint> bulk(RunContext& ctx, const SoilProfile& profile,
+GeneratedPressure bulk(RunContext& ctx, const SoilProfile& profile,
                                 const std::vector<soil::Coefficients>& k,
                                 const soil::ForceSummary& forces, double gw) {
   ProblemState& st = ctx.st();
@@ -129,20 +129,23 @@ std::vector<PressurePoint> bulk(RunContext& ctx, const SoilProfile& profile,
                         " AND D2 =" + with_label(st.d2, l3) +
                         " GIVE NO TRAPEZOIDAL EARTH PRESSURE DISTRIBUTION");
   }
-  if (static_cast<int>(d.points.size()) > count) d.points.resize(static_cast<std::size_t>(count));
-  require_finite(ctx, points_finite(d.points), "THE GENERATED EARTH PRESSURE");
-  for (PressurePoint& p : d.points) {
-    p.x = round_trip_e(p.x, 10, 3);
-    p.p = round_trip_e(p.p, 10, 3);
-    p.p2 = round_trip_e(p.p2, 10, 3);
-    p.p3 = round_trip_e(p.p3, 10, 3);
+  GeneratedPressure out{std::move(d.points), std::move(d.shown)};
+  for (std::vector<PressurePoint>* points : {&out.points, &out.shown}) {
+    if (static_cast<int>(points->size()) > count) points->resize(static_cast<std::size_t>(count));
+    require_finite(ctx, points_finite(*points), "THE GENERATED EARTH PRESSURE");
+    for (PressurePoint& p : *points) {
+      p.x = round_trip_e(p.x, 10, 3);
+      p.p = round_trip_e(p.p, 10, 3);
+      p.p2 = round_trip_e(p.p2, 10, 3);
+      p.p3 = round_trip_e(p.p3, 10, 3);
+    }
   }
-  return d.points;
+  return out;
 }
 
 }  // namespace
 
-std::vector<PressurePoint> epress(RunContext& ctx) {
+GeneratedPressure epress(RunContext& ctx) {
   ProblemState& st = ctx.st();
   const WallConfiguration& w = st.wall;
   const double gw = st.ctl.units == 2 ? kGammaWaterSI : kGammaWaterEnglish;

@@ -111,15 +111,18 @@ void prepare_earth_pressure(RunContext& ctx) {
     st.bottom_pressure = 0.0;
     write_plot_pressure(ctx.plot, points);
   } else {
-    points = epress(ctx);
+    GeneratedPressure generated = epress(ctx);
+    points = std::move(generated.points);
     if (static_cast<int>(points.size()) > kMaxPressurePoints) {
       too_much_data(ctx, std::to_string(points.size()) + " EARTH-PRESSURE POINTS (AT MOST " +
                              std::to_string(kMaxPressurePoints) + ")");
     }
     apply_width_factors(st, points);
+    scale_by_widths(st, generated.shown);
     check_pressure_finite(ctx, points);
+    check_pressure_finite(ctx, generated.shown);
     write_pressure_heading(ctx.report, st.labels);
-    const std::vector<PressurePoint> shown = printed_pressure_points(st.ctl.units, points);
+    const std::vector<PressurePoint> shown = printed_pressure_points(st.ctl.units, generated.shown);
     for (const PressurePoint& p : shown) write_pressure_point(ctx.report, p.x, p.p);
     write_plot_pressure(ctx.plot, shown);
   }

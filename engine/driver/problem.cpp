@@ -87,6 +87,9 @@ std::time_t title_time(const RunContext& ctx) {
 
 void solve_and_report(RunContext& ctx) {
   ProblemState& st = ctx.st();
+  // Without support the solver's zero pivots would clamp the wall somewhere and
+  // report a mechanism as a closed solution.
+  if (!has_lateral_support(st)) data_error(ctx, kUnsupportedWall);
   st.W.fill(0.0);
   st.Wprev.fill(0.0);
   write_problem_heading(ctx.report, ctx.problem, st.ctl.nstage, ctx.current_title,

@@ -187,6 +187,13 @@ struct ProblemState {
   StationArray F{}, Q{}, S{}, T{}, R{}, P{}, W{}, Q2{}, S2{}, AA{}, BB{}, CC{}, Wprev{};
   StationCodes KODE{};
 
+  // Work arrays of the stabilised iteration: the deflections at which the curves
+  // are linearized, the solution they give, a trial point between the two, and
+  // the deflections and stiffness the specified scheme ended with.
+  struct StabilisedWork {
+    StationArray at{}, image{}, trial{}, kept_w{}, kept_f{};
+  } stabilised;
+
   // Tables held between reading and solving (1-based).
   std::array<Restraint, kMaxRestraints + 1> restraints{};
   int ncouple = 0;

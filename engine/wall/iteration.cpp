@@ -2,7 +2,7 @@
 
 #include "engine/format/fortran_format.h"
 #include "engine/wall/finite_values.h"
-#include "engine/wall/wall_solver.h"
+#include "engine/wall/stabilised_iteration.h"
 
 #include <cmath>
 #include <ostream>
@@ -71,15 +71,11 @@ const FortranFormat& monitor_line() {
 }
 constexpr std::size_t kMonitorLineRoom = 128;  // the line is 79 characters
 
-// The outer loop's closure: stations that moved by more than TOL since the
-// stiffness was last updated.
-int count_changed_since_ei_update(const ProblemState& st) {
-  int count = 0;
-  for (int j = 0; j <= st.n; ++j) {
-    const int i = station_index(j);
-    if (std::fabs(st.W[i] - st.Wprev[i]) > st.tol) ++count;
-  }
-  return count;
+// The line buffer of this thread, with its room made before the loop starts.
+std::string& monitor_buffer() {
+  thread_local std::string line;
+  line.reserve(kMonitorLineRoom);
+  return line;
 }
 
 }  // namespace
@@ -159,42 +155,67 @@ void write_monitor_heading(std::ostream& notes) {
   fwrite(notes, "(/,/,/,5X,'ITERATION MONITOR DATA',/,5X,'----------------------')");
 }
 
-std::optional<IterationOutcome> iterate(ProblemState& st, std::ostream& notes) {
+std::optional<SolveCounts> solve_linearized(ProblemState& st, bool& off_curve) {
   const int first = station_index(-1);
   const int last = station_index(st.n + 1);
+  for (int i = first; i <= last; ++i) {
+    st.Q2[i] = st.Q[i];
+    st.S2[i] = st.S[i];
+  }
+  off_curve = false;
+  for (int k = 1; k <= st.ncur; ++k) st.curves[k].start = st.curves[k].station;
+  if (!apply_curve_spans(st, off_curve)) return std::nullopt;
+  return solve_wall(st);
+}
+
+void write_monitor_line(std::ostream& notes, int iteration, bool off_curve, int changed,
+                        const ProblemState& st) {
+  std::string& line = monitor_buffer();
+  const int w1 = station_index(1);
+  const FormatValue values[] = {iteration,    off_curve ? "YES" : "NO", changed,
+                                st.W[w1],     st.W[w1 + 1],             st.W[w1 + 2],
+                                st.W[w1 + 3], st.W[w1 + 4]};
+  line.clear();
+  monitor_line().format_to(line, values);
+  line.push_back('\n');
+  notes.write(line.data(), static_cast<std::streamsize>(line.size()));
+}
+
+bool close_ei_step(ProblemState& st, int& not_closed) {
+  not_closed = 0;
+  if (st.ctl.nei == 0) return true;
+  for (int j = 0; j <= st.n; ++j) {
+    const int i = station_index(j);
+    if (std::fabs(st.W[i] - st.Wprev[i]) > st.tol) ++not_closed;
+  }
+  if (not_closed == 0) return true;
+  st.Wprev = st.W;
+  for (int k = 1; k <= st.ctl.nei; ++k) update_ei(st, st.ei_sets[k]);
+  return false;
+}
+
+std::optional<IterationOutcome> iterate(ProblemState& st, std::ostream& notes) {
+  // The layout is parsed and the buffer made here, so that the loop allocates nothing.
+  monitor_line();
+  monitor_buffer();
   IterationOutcome out;
-  const FortranFormat& monitor = monitor_line();
-  thread_local std::string line;
-  line.reserve(kMonitorLineRoom);
   for (int it = 1; it <= st.max_iterations; ++it) {
     out.iterations = it;
-    for (int i = first; i <= last; ++i) {
-      st.Q2[i] = st.Q[i];
-      st.S2[i] = st.S[i];
+    const std::optional<SolveCounts> counts = solve_linearized(st, out.off_curve);
+    if (!counts) return std::nullopt;
+    if (!all_finite(st.W, station_index(-1), station_index(st.n + 1))) {
+      throw NonFiniteDeflections{it};
     }
-    out.off_curve = false;
-    for (int k = 1; k <= st.ncur; ++k) st.curves[k].start = st.curves[k].station;
-    if (!apply_curve_spans(st, out.off_curve)) return std::nullopt;
-    const SolveCounts counts = solve_wall(st);
-    if (!all_finite(st.W, first, last)) throw NonFiniteDeflections{it};
-    out.beyond_maximum = counts.beyond_maximum;
-    out.not_closed = counts.changed;
-    const int w1 = station_index(1);
-    const FormatValue values[] = {it,           out.off_curve ? "YES" : "NO", counts.changed,
-                                  st.W[w1],     st.W[w1 + 1],                 st.W[w1 + 2],
-                                  st.W[w1 + 3], st.W[w1 + 4]};
-    line.clear();
-    monitor.format_to(line, values);
-    line.push_back('\n');
-    notes.write(line.data(), static_cast<std::streamsize>(line.size()));
-    if (counts.beyond_maximum > 0) break;
-    if (counts.changed > 0) continue;
-    if (st.ctl.nei == 0) break;
-    out.not_closed = count_changed_since_ei_update(st);
-    if (out.not_closed == 0) break;
-    st.Wprev = st.W;
-    for (int k = 1; k <= st.ctl.nei; ++k) update_ei(st, st.ei_sets[k]);
+    out.beyond_maximum = counts->beyond_maximum;
+    out.not_closed = counts->changed;
+    write_monitor_line(notes, it, out.off_curve, counts->changed, st);
+    if (counts->beyond_maximum > 0) break;
+    if (counts->changed > 0) continue;
+    if (close_ei_step(st, out.not_closed)) break;
   }
+  // The scheme can fall into a cycle between two segments of a curve; a problem
+  // that it leaves open gets a stabilised iteration of the same equations.
+  if (out.not_closed > 0 && out.beyond_maximum == 0) stabilise(st, notes, out);
   return out;
 }
 

@@ -6,6 +6,7 @@
 
 #include "engine/state/iteration_outcome.h"
 #include "engine/state/problem_state.h"
+#include "engine/wall/wall_solver.h"
 
 #include <iosfwd>
 #include <optional>
@@ -30,11 +31,29 @@ bool apply_curve_spans(ProblemState& st, bool& off_curve);
 // curve at the current curvature of W.
 void update_ei(ProblemState& st, const EiSet& set);
 
+// One linear solution of the iteration: Q2 and S2 from Q and S and the curves
+// linearized at the current W, then the solve, which replaces W. Nothing when a
+// curve span ends above its start.
+std::optional<SolveCounts> solve_linearized(ProblemState& st, bool& off_curve);
+
+// The moment-EI step once the curves have closed: true when the deflections have
+// not moved by more than TOL since the stiffness was last updated (always, without
+// moment-EI sets); otherwise sets `not_closed` to the stations that moved, updates
+// the stiffness from W and returns false.
+bool close_ei_step(ProblemState& st, int& not_closed);
+
 // Runs the iteration from zero deflections, writing the monitor lines to `notes`,
-// and leaves the last solution in W. Returns how it ended, or nothing when a curve
-// span ends above its start; throws NonFiniteDeflections (finite_values.h) when a
-// solve gives a deflection that is not finite.
+// and leaves the last solution in W. When the specified scheme ends without closing
+// and without a deflection beyond the maximum, the stabilised iteration continues
+// it (stabilised_iteration.h). Returns how it ended, or nothing when a curve span
+// ends above its start; throws NonFiniteDeflections (finite_values.h) when a solve
+// gives a deflection that is not finite.
 std::optional<IterationOutcome> iterate(ProblemState& st, std::ostream& notes);
+
+// The monitor line of an iteration: its number, the off-curve flag, the stations
+// that moved by more than TOL and the deflections of stations 1 to 5.
+void write_monitor_line(std::ostream& notes, int iteration, bool off_curve, int changed,
+                        const ProblemState& st);
 
 // The run-notes heading of a problem's iteration monitor.
 void write_monitor_heading(std::ostream& notes);

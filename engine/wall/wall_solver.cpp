@@ -19,6 +19,19 @@ void set_boundary_codes(ProblemState& st) {
   }
 }
 
+bool has_lateral_support(const ProblemState& st) {
+  for (int r = 1; r <= st.ctl.nbc; ++r) {
+    if (st.restraints[r].code != 2) return true;  // 1 deflection, 3 deflection and slope
+  }
+  for (int j = 0; j <= st.n; ++j) {
+    if (st.S[station_index(j)] != 0.0) return true;
+  }
+  for (int k = 1; k <= st.ncur; ++k) {
+    if (st.curves[k].station <= st.n) return true;
+  }
+  return false;
+}
+
 SolveCounts solve_wall(ProblemState& st) {
   const double h = st.h;
   const double h2 = st.h_sq;

@@ -15,6 +15,12 @@ namespace veldra::engine {
 // given too. All other stations are free (1).
 void set_boundary_codes(ProblemState& st);
 
+// True when something holds the wall against a lateral translation: a p-y curve at
+// a station of the wall, a lateral spring or tieback (S at a station 0..N), or a
+// restraint row that gives a deflection. Without any of these a uniform deflection
+// costs nothing: the difference equations have no unique solution.
+bool has_lateral_support(const ProblemState& st);
+
 // What a solution counts over stations 0..N: those whose |W| exceeds DMAX and
 // those whose W moved by more than TOL from the deflections it replaced.
 struct SolveCounts {

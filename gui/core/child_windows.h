@@ -89,6 +89,8 @@ class ChildHost {
   virtual void SetStatusText(const std::string& text) = 0;
   // The identification texts of the names file.
   virtual std::string IdentificationText(int line) const = 0;
+  // The text editor chosen by the user ("Word Processor"); empty: none chosen.
+  virtual std::string TextEditor() const { return {}; }
 
   // The 3D view announces itself when it opens (the "Show 3DView" menu and the 3D
   // buttons appear) and passes nullptr when it closes.

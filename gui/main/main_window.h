@@ -94,6 +94,7 @@ class TMainForm : public QMainWindow, public ChildHost {
   void UpdateActions() override;
   void SetStatusText(const std::string& text) override;
   std::string IdentificationText(int line) const override;
+  std::string TextEditor() const override { return editor_; }
   void Set3DView(View3DControls* view) override;
 
  protected:

@@ -18,6 +18,20 @@ RunStatus status_of(RunOutcome outcome, const std::string& message = {}) {
   return s;
 }
 
+// A finished run of two problems, the second closed or not.
+RunStatus finished(bool second_closed) {
+  RunStatus s = status_of(RunOutcome::Finished);
+  for (int k = 1; k <= 2; ++k) {
+    ProblemSummary& p = s.problems.emplace_back();
+    p.number = k;
+    p.solved = true;
+    p.iterations = 7;
+    p.units = 1;
+    p.closed = k == 1 || second_closed;
+  }
+  return s;
+}
+
 struct EndCase {
   const char* label;
   RunStatus status;
@@ -46,6 +60,8 @@ TEST_P(RunEnd, HasItsExitStatusAndItsWordsInTheBatchTable) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RunEnd,
     ::testing::Values(
+        EndCase{"Closed", finished(true), 0, "wall.vd5d  finished "},
+        EndCase{"NotClosed", finished(false), 5, "wall.vd5d  not closed "},
         EndCase{"InputError", status_of(RunOutcome::InputError, "ERROR STOP -- X"), 2,
                 "input error     ERROR STOP -- X"},
         EndCase{"SoilStop", status_of(RunOutcome::SoilStop, "SILT WITHOUT FRICTION ANGLE"), 3,
