@@ -9,6 +9,7 @@
 #include "engine/state/problem_state.h"
 #include "veldra/engine.h"
 
+#include <array>
 #include <ctime>
 #include <iosfwd>
 #include <memory>
@@ -52,6 +53,7 @@ struct RunContext {
   std::string current_title; // title of the problem being analysed
   std::string first_title;   // title of problem 1
   int result_sets = 1;       // K of the plot file's results blocks
+  std::array<int, 11> control_lines{};  // line of each item of the control record (1-based)
   bool solved_any = false;   // some problem has results to repeat at the end
 
   // The instant the title page prints; fixed per run when SOURCE_DATE_EPOCH is set.
