@@ -23,7 +23,7 @@ struct ConversionResult {
 // afterwards, so nothing appears beside the source or the target. When any block
 // stops on a format error the target is not written.
 //
-// Throws EFileError when a file cannot be read or written.
+// Throws framework::EFileError when a file cannot be read or written.
 ConversionResult ConvertDataFile(TMainModel& model, const std::filesystem::path& source,
                                  const std::filesystem::path& target, int format_code);
 

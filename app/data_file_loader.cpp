@@ -5,7 +5,7 @@
 
 #include "app/problem_record_reader.h"
 #include "app/word_reader.h"
-#include "framework/exceptions.h"
+#include "framework/file_errors.h"
 
 namespace veldra::app {
 

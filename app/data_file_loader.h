@@ -37,7 +37,7 @@ struct LoadResult {
 // a long-term marker 9 is followed by the long-term block. Sets Has2013Records, and
 // Has2015Records for the current format only.
 //
-// A file that cannot be read throws EFileError before the model changes. A format
+// A file that cannot be read throws framework::EFileError before the model changes. A format
 // code outside 1..5 is read as the current format.
 LoadResult LoadDataFile(TMainModel& model, const std::filesystem::path& file, int format_code);
 
@@ -46,7 +46,7 @@ LoadResult LoadDataFile(TMainModel& model, const std::filesystem::path& file, in
 // Has2015Records), then the marker (LongTermMode = marker 9). Tables the block does
 // not size keep their rows; the reader flags are left as they are.
 //
-// EFileError when the file cannot be read.
+// framework::EFileError when the file cannot be read.
 LoadResult ReadStageFile(TProgramData& problem, const std::filesystem::path& file);
 
 }  // namespace veldra::app

@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "app/file_errors.h"
 #include "app/main_model.h"
+#include "app/main_tables.h"
 #include "app/word_reader.h"
-#include "framework/exceptions.h"
-#include "framework/table_definitions.h"
+#include "framework/file_errors.h"
 #include "framework/units.h"
 
 namespace veldra::app {
@@ -298,9 +297,10 @@ class PlotDataReader {
 
 PlotDataContext PlotDataContextOf(const TMainModel& model) {
   PlotDataContext context;
-  const fw::TGridTable& soil = model.Table(fw::kNewSoil);
+  const fw::TGridTable& soil = model.Table(SoilLayers::kName);
   for (int r = 0; r < soil.RowCount(); ++r)
-    context.layers.push_back({soil.Cell(0, r).AsInteger(), soil.Cell(1, r).AsFloat()});
+    context.layers.push_back(
+        {soil.Cell(SoilLayers::kSoilType, r).AsInteger(), soil.Cell(SoilLayers::kBottom, r).AsFloat()});
   const TProgramData& problem = model.Problem();
   context.wall_length = problem.Increments * problem.IncrementLength;
   context.free_height = problem.WallHeight;
@@ -318,7 +318,7 @@ PlotDataResult ReadPlotData(fw::TMainGraphs& graphs, const std::filesystem::path
     result.complete = true;
   } catch (const fw::EInOutError& error) {
     result.cause = error.what();
-  } catch (const EFileError& error) {
+  } catch (const fw::EFileError& error) {
     result.cause = error.what();
   }
   if (!result.complete && report) result.message = kPlotDataReadError;

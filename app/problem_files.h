@@ -1,7 +1,7 @@
 // Opening and saving the current problem, without the dialogs: what File Open, Save
 // and Save As do to the files once the user has chosen a name.
 //
-// File-system failures throw EFileError; a save never leaves a half-written file.
+// File-system failures throw framework::EFileError; a save never leaves a half-written file.
 #ifndef VELDRA_APP_PROBLEM_FILES_H
 #define VELDRA_APP_PROBLEM_FILES_H
 

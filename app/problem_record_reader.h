@@ -37,20 +37,20 @@ class ProblemRecordReader {
   void ReadBlock();
 
  private:
-  void ControlRecord();
-  void WallProperties();
-  void Restraints();
-  void Stiffness();
-  void Loads();
-  void Springs();
-  void Tiebacks();
-  void PYModification();
-  void Distribution();
-  void WallConfiguration();
-  void Surcharges();
-  void SoilLayers();
-  void ExternalCurves();
-  void MomentEICurves();
+  void ReadControlRecord();
+  void ReadWallProperties();
+  void ReadRestraints();
+  void ReadStiffness();
+  void ReadLoads();
+  void ReadSprings();
+  void ReadTiebacks();
+  void ReadPYModification();
+  void ReadDistribution();
+  void ReadWallConfiguration();
+  void ReadSurcharges();
+  void ReadSoilLayers();
+  void ReadExternalCurves();
+  void ReadMomentEICurves();
 
   // A count from the file that sizes a table. A count larger than the words left in
   // the file cannot be satisfied: "This file either invalid or incomplete." is

@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 
 namespace veldra::app {
 
@@ -18,7 +18,7 @@ namespace {
 std::string Reason(int error) { return error != 0 ? std::strerror(error) : "write failed"; }
 
 [[noreturn]] void Fail(const fs::path& target, const std::string& reason) {
-  throw EFileError("Cannot write file \"" + target.string() + "\": " + reason);
+  throw framework::EFileError("write", target.string(), reason);
 }
 
 // The file a link points to, so that the link itself survives the rename.

@@ -12,7 +12,7 @@ namespace veldra::app {
 // `text`. A target that is a symbolic link keeps the link: the file it points to is
 // replaced. The permissions of an existing target are kept.
 //
-// Throws EFileError when the temporary file cannot be created or written (disk
+// Throws framework::EFileError when the temporary file cannot be created or written (disk
 // full, no access) or the rename fails; the temporary file is then removed and the
 // target is untouched.
 void ReplaceFileContents(const std::filesystem::path& target, std::string_view text);

@@ -2,9 +2,9 @@
 
 #include <system_error>
 
-#include "app/file_errors.h"
 #include "app/safe_file_write.h"
 #include "app/word_reader.h"
+#include "framework/file_errors.h"
 
 namespace veldra::app {
 
@@ -38,7 +38,7 @@ void DeleteStageFiles(const fs::path& data_file, int first) {
   for (int n = first < 1 ? 1 : first; n <= kMaxStages; ++n) {
     std::error_code ec;
     fs::remove(StageFilePath(data_file, n), ec);
-    if (ec) throw EFileError("Cannot delete file \"" + StageFilePath(data_file, n).string() + "\": " + ec.message());
+    if (ec) throw framework::EFileError("delete", StageFilePath(data_file, n).string(), ec.message());
   }
 }
 
@@ -80,7 +80,7 @@ void RenameStageFiles(const fs::path& source, const fs::path& target, int stage_
       fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
       if (!ec) fs::remove(from, ec);
     }
-    if (ec) throw EFileError("Cannot rename file \"" + from.string() + "\": " + ec.message());
+    if (ec) throw framework::EFileError("rename", from.string(), ec.message());
   }
 }
 

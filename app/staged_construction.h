@@ -3,7 +3,7 @@
 // operations behind the Stage menu, the stage buttons and the "Staged Construction
 // Options" dialog; the windows show the messages and texts.
 //
-// File-system failures throw EFileError. A stage file that is missing when its stage
+// File-system failures throw framework::EFileError. A stage file that is missing when its stage
 // is loaded leaves the model unchanged (the stage takes over the data shown before);
 // a stage file that stops on a format error is reported in the returned result.
 #ifndef VELDRA_APP_STAGED_CONSTRUCTION_H

@@ -1,11 +1,11 @@
 #include "app/word_reader.h"
 
+#include <cerrno>
 #include <fstream>
 #include <sstream>
 
-#include "app/file_errors.h"
 #include "framework/decimal_text.h"
-#include "framework/exceptions.h"
+#include "framework/file_errors.h"
 
 namespace veldra::app {
 
@@ -49,11 +49,12 @@ std::vector<std::string> TextLines(std::string_view text) {
 }
 
 std::string ReadWholeFile(const std::filesystem::path& file) {
+  errno = 0;
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw EFileError("Cannot open file \"" + file.string() + "\"");
+  if (!in) throw fw::EFileError("open", file.string(), fw::SystemReason(errno));
   std::ostringstream text;
   text << in.rdbuf();
-  if (in.bad()) throw EFileError("Cannot read file \"" + file.string() + "\"");
+  if (in.bad()) throw fw::EFileError("read", file.string(), fw::SystemReason(errno));
   return text.str();
 }
 
@@ -121,8 +122,7 @@ const std::string& TWordReader::NextWord() {
 }
 
 void TWordReader::FailAtWord(const char* message) const {
-  throw fw::EInOutError("Error on Line " + std::to_string(last_line_ + 1) + " Item " +
-                        std::to_string(last_word_ + 1) + "\r" + message);
+  throw fw::EInOutError(static_cast<int>(last_line_) + 1, static_cast<int>(last_word_) + 1, message);
 }
 
 fw::EntryNumber TWordReader::ReadFloat() {

@@ -10,7 +10,8 @@
 // line; only ReadLine and WordCount look at line boundaries. Numbers are read with
 // "." as the decimal separator whatever the locale.
 //
-// Format errors throw framework::EInOutError with the message the user sees:
+// Format errors throw framework::EInOutError (framework/file_errors.h) with the
+// message the user sees:
 //   "Error on Line L Item I\rA floating point number was expected but not found."
 //   "Error on Line L Item I\rAn integer was expected but not found."
 //   "This file either invalid or incomplete."  (a word or line beyond the last line)
@@ -38,13 +39,13 @@ inline constexpr const char* kInvalidOrIncomplete = "This file either invalid or
 // front of the first line is dropped.
 std::vector<std::string> TextLines(std::string_view text);
 
-// The whole contents of a file; EFileError when it cannot be read.
+// The whole contents of a file; framework::EFileError when it cannot be read.
 std::string ReadWholeFile(const std::filesystem::path& file);
 
 class TWordReader {
  public:
-  // Reads every line of the file; EFileError when it cannot be read. The cursor
-  // starts at line 0, word 0.
+  // Reads every line of the file; framework::EFileError when it cannot be read.
+  // The cursor starts at line 0, word 0.
   explicit TWordReader(const std::filesystem::path& file);
   // The same over a text already in memory.
   static TWordReader FromText(std::string_view text);

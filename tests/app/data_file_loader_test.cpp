@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/data_file_writer.h"
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 #include "app/main_model.h"
 #include "tests/app/app_test_support.h"
 
@@ -80,7 +80,7 @@ TEST(Loader, ATiebackRowOfSixValuesHasNoPrestressingForce) {
   TempDir dir;
   TMainModel model;
   ASSERT_TRUE(LoadText(model, dir, SmallFile("1", "5\t1.5\t29000000\t20\t15\t8")).complete);
-  const fw::TGridTable& tiebacks = model.Table(fw::kTiebackTable1);
+  const fw::TGridTable& tiebacks = model.Table(Tiebacks::kName);
   ASSERT_EQ(tiebacks.RowCount(), 1);
   EXPECT_EQ(tiebacks.Cell(5, 0).AsFloat(), 8);
   EXPECT_EQ(tiebacks.Cell(6, 0).AsFloat(), 0);
@@ -89,7 +89,7 @@ TEST(Loader, ATiebackRowOfSixValuesHasNoPrestressingForce) {
   EXPECT_EQ(model.Problem().WaterDepthExcavation, 84);
 
   ASSERT_TRUE(LoadText(model, dir, SmallFile()).complete);
-  EXPECT_EQ(model.Table(fw::kTiebackTable1).Cell(6, 0).AsFloat(), 40000);
+  EXPECT_EQ(model.Table(Tiebacks::kName).Cell(6, 0).AsFloat(), 40000);
   EXPECT_TRUE(model.Problem().ApplyTiebacks);
 }
 
@@ -106,9 +106,9 @@ TEST(Loader, TheLongTermBlockGivesTheTitleAndTheLongTermTables) {
   const TProgramData& p = model.Problem();
   EXPECT_EQ(p.Title, "LONG TERM TITLE");
   EXPECT_TRUE(p.LongTermMode);
-  EXPECT_EQ(model.Table(fw::kNewSoil).Cell(0, 0).AsInteger(), 4);
-  EXPECT_EQ(model.Table(fw::kLongSoil).Cell(0, 0).AsInteger(), 5);
-  EXPECT_EQ(model.Table(fw::kLongSoil).Cell(1, 0).AsFloat(), 25);
+  EXPECT_EQ(model.Table(SoilLayers::kName).Cell(0, 0).AsInteger(), 4);
+  EXPECT_EQ(model.Table(SoilLayers::kLongTermName).Cell(0, 0).AsInteger(), 5);
+  EXPECT_EQ(model.Table(SoilLayers::kLongTermName).Cell(1, 0).AsFloat(), 25);
 }
 
 TEST(Loader, AFormatErrorKeepsWhatWasReadBefore) {
@@ -138,8 +138,8 @@ TEST(Loader, AFormatErrorKeepsWhatWasReadBefore) {
     // The records before the error are loaded.
     EXPECT_EQ(p.Title, "SMALL WALL");
     EXPECT_EQ(p.Increments, 10);
-    EXPECT_EQ(model.Table(fw::kPileSect).Cell(3, 0).AsFloat(), 5.34e9L);
-    EXPECT_EQ(model.Table(fw::kTiebackTable1).Cell(6, 0).AsFloat(), 40000);
+    EXPECT_EQ(model.Table(WallStiffness::kName).Cell(3, 0).AsFloat(), 5.34e9L);
+    EXPECT_EQ(model.Table(Tiebacks::kName).Cell(6, 0).AsFloat(), 40000);
     // The tables are usable and the problem is not modified.
     for (const char* name : ModelTables()) EXPECT_GE(model.Table(name).RowCount(), 1) << name;
     EXPECT_FALSE(model.IsModified());
@@ -169,14 +169,14 @@ TEST(Loader, ACountBeyondTheFileIsAnIncompleteFile) {
   text.replace(text.find("\n0\n1\n4 240"), 10, "\n0\n2000000000\n4 240");
   const LoadResult result = LoadText(model, dir, text);
   EXPECT_EQ(result.message, "This file either invalid or incomplete.");
-  EXPECT_EQ(model.Table(fw::kNewSoil).RowCount(), 1);
+  EXPECT_EQ(model.Table(SoilLayers::kName).RowCount(), 1);
 }
 
 TEST(Loader, AFileThatCannotBeReadLeavesTheProblemAsItWas) {
   TempDir dir;
   TMainModel model;
   model.Problem().Title = "KEPT";
-  EXPECT_THROW(LoadDataFile(model, dir / "missing.vd5d", kFormatCurrent), EFileError);
+  EXPECT_THROW(LoadDataFile(model, dir / "missing.vd5d", kFormatCurrent), fw::EFileError);
   EXPECT_EQ(model.Problem().Title, "KEPT");
 }
 
@@ -197,7 +197,7 @@ TEST(OlderFormats, Version20LayersByThickness) {
   EXPECT_FALSE(p.Has2015Records);
   EXPECT_TRUE(p.ApplyRestraints);
   EXPECT_TRUE(p.ApplyConcentratedLoads);
-  const fw::TGridTable& layers = model.Table(fw::kNewSoil);
+  const fw::TGridTable& layers = model.Table(SoilLayers::kName);
   ASSERT_EQ(layers.RowCount(), 3);
   const double bottoms[] = {10, 15, 35};
   for (int r = 0; r < 3; ++r) {
@@ -216,7 +216,7 @@ TEST(OlderFormats, Version20LayersByThickness) {
   EXPECT_EQ(D(silt.Cell(4, 0).AsFloat()), 90);
   // The single surcharge becomes a point, a line and a strip load.
   EXPECT_TRUE(p.ApplySurcharge);
-  const fw::TGridTable& surcharges = model.Table(fw::kSurchargeTable);
+  const fw::TGridTable& surcharges = model.Table(Surcharges::kName);
   ASSERT_EQ(surcharges.RowCount(), 3);
   const double magnitudes[] = {1000, 200, 2};
   for (int r = 0; r < 3; ++r) {
@@ -237,10 +237,10 @@ TEST(OlderFormats, Version30ConvertsEnglishValuesAndHasNoCurveMultipliers) {
   EXPECT_FALSE(p.ApplySurcharge);
   EXPECT_TRUE(p.Has2013Records);
   EXPECT_FALSE(p.Has2015Records);
-  EXPECT_EQ(D(model.Table(fw::kPYMod).Cell(0, 1).AsFloat()), 10);            // 120 in
-  EXPECT_EQ(D(model.Table(fw::kDistLoad).Cell(0, 2).AsFloat()), 30);         // 360 in
-  EXPECT_EQ(D(model.Table(fw::kDistLoad).Cell(1, 2).AsFloat()), 360);        // 30 per inch
-  const fw::TGridTable& layers = model.Table(fw::kNewSoil);
+  EXPECT_EQ(D(model.Table(PYModification::kName).Cell(0, 1).AsFloat()), 10);            // 120 in
+  EXPECT_EQ(D(model.Table(PressureDistribution::kName).Cell(0, 2).AsFloat()), 30);         // 360 in
+  EXPECT_EQ(D(model.Table(PressureDistribution::kName).Cell(1, 2).AsFloat()), 360);        // 30 per inch
+  const fw::TGridTable& layers = model.Table(SoilLayers::kName);
   EXPECT_EQ(D(layers.Cell(1, 0).AsFloat()), 12);
   const fw::TGridTable& clay = *layers.Cell(2, 0).AsTable();
   EXPECT_EQ(D(clay.Cell(0, 0).AsFloat()), 108);                            // 0.0625 per cubic inch
@@ -248,7 +248,7 @@ TEST(OlderFormats, Version30ConvertsEnglishValuesAndHasNoCurveMultipliers) {
   const fw::TGridTable& sand = *layers.Cell(2, 1).AsTable();
   EXPECT_EQ(D(sand.Cell(1, 1).AsFloat()), 34);
   EXPECT_EQ(D(sand.Cell(3, 0).AsFloat()), 0.45);
-  const fw::TGridTable& sets = model.Table(fw::kPYCurves2);
+  const fw::TGridTable& sets = model.Table(PYCurveSets::kName);
   ASSERT_EQ(sets.RowCount(), 1);
   EXPECT_EQ(sets.Cell(2, 0).AsFloat(), 1);
   EXPECT_EQ(sets.Cell(1, 0).AsTable()->RowCount(), 3);
@@ -263,15 +263,15 @@ TEST(OlderFormats, Version2013HasSurchargesMultipliersAndMomentCurvesButNoTiebac
   EXPECT_EQ(p.EarthPressureOption, 3);
   EXPECT_EQ(D(p.ActiveWidth), 1.5);
   EXPECT_FALSE(p.ApplyTiebacks);
-  EXPECT_EQ(model.Table(fw::kSurchargeTable).RowCount(), 2);
-  EXPECT_EQ(D(model.Table(fw::kSurchargeTable).Cell(3, 1).AsFloat()), 2000);
-  const fw::TGridTable& rock = *model.Table(fw::kNewSoil).Cell(2, 1).AsTable();
+  EXPECT_EQ(model.Table(Surcharges::kName).RowCount(), 2);
+  EXPECT_EQ(D(model.Table(Surcharges::kName).Cell(3, 1).AsFloat()), 2000);
+  const fw::TGridTable& rock = *model.Table(SoilLayers::kName).Cell(2, 1).AsTable();
   EXPECT_EQ(rock.Caption(), "Weak Rock");
   EXPECT_EQ(D(rock.Cell(2, 0).AsFloat()), 0.0005);
   EXPECT_EQ(D(rock.Cell(4, 1).AsFloat()), 60);
-  EXPECT_EQ(D(model.Table(fw::kPYCurves2).Cell(2, 0).AsFloat()), 1.2);
+  EXPECT_EQ(D(model.Table(PYCurveSets::kName).Cell(2, 0).AsFloat()), 1.2);
   EXPECT_TRUE(p.ApplyEICurves);
-  EXPECT_EQ(D(model.Table(fw::kMEICurves2).Cell(2, 0).AsTable()->Cell(1, 1).AsFloat()), 300000);
+  EXPECT_EQ(D(model.Table(MomentEICurveSets::kName).Cell(2, 0).AsTable()->Cell(1, 1).AsFloat()), 300000);
 }
 
 TEST(StageFileReader, FollowsTheReaderFlagsAndTheCountsOfTheStage) {
@@ -295,8 +295,8 @@ TEST(StageFileReader, FollowsTheReaderFlagsAndTheCountsOfTheStage) {
   EXPECT_FALSE(p.ApplyEICurves);    // the format has none
   EXPECT_FALSE(p.LongTermMode);
   EXPECT_FALSE(p.Has2013Records);   // flags left as they were
-  EXPECT_EQ(D(model.Table(fw::kDistLoad).Cell(0, 1).AsFloat()), 20);
-  EXPECT_EQ(model.Table(fw::kPYCurves2).Cell(0, 0).AsInteger(), 10);
+  EXPECT_EQ(D(model.Table(PressureDistribution::kName).Cell(0, 1).AsFloat()), 20);
+  EXPECT_EQ(model.Table(PYCurveSets::kName).Cell(0, 0).AsInteger(), 10);
 }
 
 }  // namespace

@@ -78,32 +78,32 @@ TEST(EngineIntegration, AProblemUsingEveryOptionTheEngineAnalyses) {
   // and a moment-EI curve over the whole wall, and a long-term set. (The save above
   // emptied the tables of the options that were off; their windows would show the
   // minimum rows again.)
-  for (const char* name : {fw::kBoundCond, fw::kSoilLayer, fw::kPYMod}) {
+  for (const char* name : {ConcentratedLoads::kName, Restraints::kName, PYModification::kName}) {
     fw::TGridTable& table = p.Table(name);
     table.SetRowCount(table.MinRows());
   }
   p.SetApplyOption(ApplyOption::kConcentratedLoads, true);
-  fw::TGridTable& loads = p.Table(fw::kBoundCond);
+  fw::TGridTable& loads = p.Table(ConcentratedLoads::kName);
   loads.Cell(1, 0).SetInteger(0);
   loads.Cell(2, 0).SetInteger(0);
   loads.Cell(3, 0).SetFloat(2000);
   p.SetApplyOption(ApplyOption::kSprings, true);
-  fw::TGridTable& springs = p.Table(fw::kSoilStrength);
+  fw::TGridTable& springs = p.Table(Springs::kName);
   springs.Cell(1, 0).SetInteger(10);
   springs.Cell(2, 0).SetInteger(10);
   springs.Cell(3, 0).SetFloat(500);
   p.SetApplyOption(ApplyOption::kRestraints, true);
-  fw::TGridTable& restraints = p.Table(fw::kSoilLayer);
+  fw::TGridTable& restraints = p.Table(Restraints::kName);
   restraints.Cell(0, 0).SetInteger(1);
   restraints.Cell(1, 0).SetInteger(70);
   p.SetApplyOption(ApplyOption::kPYModification, true);
-  fw::TGridTable& factors = p.Table(fw::kPYMod);
+  fw::TGridTable& factors = p.Table(PYModification::kName);
   factors.Cell(0, 0).SetFloat(20);  // feet
   factors.Cell(1, 0).SetFloat(0.8);
   factors.Cell(0, 1).SetFloat(35);
   factors.Cell(1, 1).SetFloat(0.8);
   p.SetApplyOption(ApplyOption::kEICurves, true);
-  fw::TGridTable& ei_sets = p.Table(fw::kMEICurves2);
+  fw::TGridTable& ei_sets = p.Table(MomentEICurveSets::kName);
   ei_sets.Cell(0, 0).SetInteger(0);
   ei_sets.Cell(1, 0).SetInteger(70);
   fw::TGridTable& curve = *ei_sets.Cell(2, 0).AsTable();
@@ -113,8 +113,8 @@ TEST(EngineIntegration, AProblemUsingEveryOptionTheEngineAnalyses) {
   curve.Cell(0, 1).SetFloat(5e7);
   curve.Cell(1, 1).SetFloat(9e9);
   p.LongTermMode = true;
-  fw::TGridTable& long_term = p.Table(fw::kLongDist);
-  const fw::TGridTable& short_term = p.Table(fw::kDistLoad);
+  fw::TGridTable& long_term = p.Table(PressureDistribution::kLongTermName);
+  const fw::TGridTable& short_term = p.Table(PressureDistribution::kName);
   long_term.SetRowCount(short_term.RowCount());
   for (int r = 0; r < short_term.RowCount(); ++r) {
     long_term.Cell(0, r).SetFloat(short_term.Cell(0, r).AsFloat());

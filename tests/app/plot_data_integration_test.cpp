@@ -168,7 +168,7 @@ TEST_P(PlotDataOfExamples, CurvesMatchTheReportAtEveryStation) {
   // The soil column ends with the wall's tip and the excavation level of the
   // problem shown (stage 1 of a staged problem), on the depth axis.
   const TGraphPlot& dms = graphs.pltDMS;
-  const int layers = model.Table(fw::kNewSoil).RowCount();
+  const int layers = model.Table(SoilLayers::kName).RowCount();
   ASSERT_EQ(dms.CurveCount(CurveList::kLayers), layers + 2);
   const TProgramData& p = model.Problem();
   EXPECT_EQ(dms.PointAt(CurveList::kLayers, layers, 0).y, p.Increments * p.IncrementLength / feet);

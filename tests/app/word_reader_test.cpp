@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_errors.h"
-#include "framework/exceptions.h"
+#include "framework/file_errors.h"
 #include "tests/app/app_test_support.h"
 
 namespace veldra::app::test {
@@ -120,7 +119,37 @@ TEST(WordReader, CountsTheWordsLeft) {
 
 TEST(WordReader, AFileThatCannotBeReadIsNotAFormatError) {
   TempDir dir;
-  EXPECT_THROW(TWordReader(dir / "missing.vd5d"), EFileError);
+  const std::string path = (dir / "missing.vd5d").string();
+  try {
+    TWordReader reader(path);
+    ADD_FAILURE() << "no error";
+  } catch (const fw::EFileError& error) {
+    EXPECT_EQ(error.path(), path);
+    EXPECT_EQ(error.reason(), "No such file or directory");
+    EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + path + "\": No such file or directory");
+  }
+}
+
+TEST(WordReader, AFormatErrorCarriesItsLineAndItem) {
+  TWordReader in = TWordReader::FromText("1 2\n3 x\n");
+  in.ReadInteger();
+  in.ReadInteger();
+  in.ReadInteger();
+  try {
+    in.ReadFloat();
+    ADD_FAILURE() << "no error";
+  } catch (const fw::EInOutError& error) {
+    EXPECT_EQ(error.line(), 2);
+    EXPECT_EQ(error.item(), 2);
+    EXPECT_EQ(error.detail(), kFloatExpected);
+  }
+  try {
+    in.ReadFloat();
+    ADD_FAILURE() << "no error";
+  } catch (const fw::EInOutError& error) {
+    EXPECT_EQ(error.line(), 0);
+    EXPECT_EQ(std::string(error.what()), kInvalidOrIncomplete);
+  }
 }
 
 }  // namespace
