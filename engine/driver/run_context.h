@@ -7,6 +7,7 @@
 #include "engine/driver/record_reader.h"
 #include "engine/state/problem_state.h"
 #include "veldra/engine.h"
+#include "veldra/version.h"
 
 #include <ctime>
 #include <iosfwd>
@@ -21,7 +22,7 @@ struct FileNames {
   std::string data_path;     // full path of the data file
   std::string report_path;
   std::string plot_path;
-  std::string version = "2015.5.18";
+  std::string version = kVersionText;
 };
 
 struct RunStreams {

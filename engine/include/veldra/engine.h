@@ -56,6 +56,8 @@ VELDRA_API int VELDRA_LastRunMessage(char* buf, int size);
 #include <string>
 #include <vector>
 
+#include "veldra/version.h"
+
 namespace veldra {
 
 enum class RunOutcome {
@@ -98,7 +100,7 @@ struct RunPaths {
   std::filesystem::path plot;    // plot-data file (".vd5p")
   std::filesystem::path notes;   // run-notes file (".vd5r")
   std::filesystem::path working_dir;  // empty: the process's current directory
-  std::string version = "2015.5.18";  // version text of the title page (12 characters)
+  std::string version = kVersionText;  // version text of the title page (12 characters)
 };
 
 // Runs one analysis from explicit paths. Never throws.
