@@ -56,7 +56,7 @@ struct ColumnSpec {
   fw::EntryNumber value = 0;  // default of int and float columns
   std::int32_t min = fw::kInt32Min;
   std::int32_t max = fw::kInt32Max;
-  Texts items;                // choice columns
+  Texts items;                 // choice columns
   std::vector<int> templates;  // sub-table columns
 };
 
@@ -130,6 +130,11 @@ struct TableSpec {
   std::vector<ColumnSpec> columns;
 };
 
+TableSpec Table(const char* name, int identifier, TableKind kind, const char* caption, int min_rows, int max_rows,
+                std::string comments, const char* help_picture, std::vector<ColumnSpec> columns) {
+  return {name, identifier, kind, caption, min_rows, max_rows, std::move(comments), help_picture, std::move(columns)};
+}
+
 constexpr const char* kInterpolationNote =
     "Linear interpolation (when selected) is performed from START node of previous line to END node of "
     "the following line.";
@@ -156,8 +161,8 @@ Texts SoilTypes(const char* second) {
 std::vector<ColumnSpec> SoilLayerColumns(const char* second_type) {
   // Soil types 1 to 3 are clays and share a template.
   return {Choice({"Soil Type"}, SoilTypes(second_type)), Float({"Depth at Bottom", "of the Layer,"}, "L2"),
-          SubTables({"Edit Soil", "Parameters"}, {kClayId, kClayId, kClayId, kSandId, kSiltId, kStrongRockId,
-                                                  kWeakRockId})};
+          SubTables({"Edit Soil", "Parameters"},
+                    {kClayId, kClayId, kClayId, kSandId, kSiltId, kStrongRockId, kWeakRockId})};
 }
 
 std::vector<ColumnSpec> DistributionColumns() {
@@ -172,81 +177,81 @@ const Texts kConstantOrInterpolate = {"Use Constant Values for all Nodes on this
 // of the other tables are made from complete templates.
 std::vector<TableSpec> TableSpecs() {
   return {
-      {ClayParameters::kName, kClayId, TableKind::kPlain, "Clay", 2, 2, kEarthPressureNote, "",
-       {Float({"Total Unit", "Weight,"}, "F/L2^3"), Float({"Cohesive", "Strength,"}, "F/L2^2"), Float({"E50"}),
-        Float({"k(py)"}, "F/L^3"), Float({"Optional Earth", "Pressure Coefficient"})}},
-      {SandParameters::kName, kSandId, TableKind::kPlain, "Sand", 2, 2, kEarthPressureNote, "",
-       {Float({"Total Unit", "Weight,"}, "F/L2^3"), Float({"Friction", "Angle, deg."}), Float({"k(py)"}, "F/L^3"),
-        Float({"Optional Earth", "Pressure Coefficient"})}},
-      {SiltParameters::kName, kSiltId, TableKind::kPlain, "Silt", 2, 2, kEarthPressureNote, "",
-       {Float({"Total Unit ", "Weight,"}, "F/L2^3"), Float({"Friction", "Angle, deg."}),
-        Float({"Cohesive", "Strength,"}, "F/L2^2"), Float({"E50"}), Float({"K(py)"}, "F/L^3"),
-        Float({"Optional Earth", "Pressure Coefficient"})}},
-      {StrongRockParameters::kName, kStrongRockId, TableKind::kPlain, "Strong Rock", 2, 2, "", "",
-       {Float({"Total Unit", "Weight,"}, "F/L2^3"), Float({"Uniaxial Compressive", "Strength,"}, "F/L^2")}},
-      {WeakRockParameters::kName, kWeakRockId, TableKind::kPlain, "Weak Rock", 2, 2,
-       "* krm is a strain constant that seve to establish the overall stiffness of the curves", "",
-       {Float({"Total Unit", "Weight,"}, "F/L2^3"), Float({"Uniaxial Compressive", "Strength,"}, "F/L^2"),
-        Float({"krm *"}), Float({"Elastic", "Modulus,"}, "F/L^2"), Float({"RQD", "%"})}},
+      Table(ClayParameters::kName, kClayId, TableKind::kPlain, "Clay", 2, 2, kEarthPressureNote, "",
+            {Float({"Total Unit", "Weight,"}, "F/L2^3"), Float({"Cohesive", "Strength,"}, "F/L2^2"), Float({"E50"}),
+             Float({"k(py)"}, "F/L^3"), Float({"Optional Earth", "Pressure Coefficient"})}),
+      Table(SandParameters::kName, kSandId, TableKind::kPlain, "Sand", 2, 2, kEarthPressureNote, "",
+            {Float({"Total Unit", "Weight,"}, "F/L2^3"), Float({"Friction", "Angle, deg."}), Float({"k(py)"}, "F/L^3"),
+             Float({"Optional Earth", "Pressure Coefficient"})}),
+      Table(SiltParameters::kName, kSiltId, TableKind::kPlain, "Silt", 2, 2, kEarthPressureNote, "",
+            {Float({"Total Unit ", "Weight,"}, "F/L2^3"), Float({"Friction", "Angle, deg."}),
+             Float({"Cohesive", "Strength,"}, "F/L2^2"), Float({"E50"}), Float({"K(py)"}, "F/L^3"),
+             Float({"Optional Earth", "Pressure Coefficient"})}),
+      Table(StrongRockParameters::kName, kStrongRockId, TableKind::kPlain, "Strong Rock", 2, 2, "", "",
+            {Float({"Total Unit", "Weight,"}, "F/L2^3"), Float({"Uniaxial Compressive", "Strength,"}, "F/L^2")}),
+      Table(WeakRockParameters::kName, kWeakRockId, TableKind::kPlain, "Weak Rock", 2, 2,
+            "* krm is a strain constant that seve to establish the overall stiffness of the curves", "",
+            {Float({"Total Unit", "Weight,"}, "F/L2^3"), Float({"Uniaxial Compressive", "Strength,"}, "F/L^2"),
+             Float({"krm *"}), Float({"Elastic", "Modulus,"}, "F/L^2"), Float({"RQD", "%"})}),
 
-      {MomentEIPoints::kName, kMomentEIPointsId, TableKind::kCurve, "Moment and EI data", 1, 100, "", "",
-       {Float({"Bending moment"}, "F-L"), Float({"Flexural rigidity"}, "F-L^2")}},
-      {PYCurvePoints::kName, kPYCurvePointsId, TableKind::kCurve, "External p-y Curve", 2, 17, kPYCurveNote, "",
-       {Float({"Lateral Deflection, y (*)"}, "L"), Float({"Soil Resistance, p"}, "F/L")}},
+      Table(MomentEIPoints::kName, kMomentEIPointsId, TableKind::kCurve, "Moment and EI data", 1, 100, "", "",
+            {Float({"Bending moment"}, "F-L"), Float({"Flexural rigidity"}, "F-L^2")}),
+      Table(PYCurvePoints::kName, kPYCurvePointsId, TableKind::kCurve, "External p-y Curve", 2, 17, kPYCurveNote, "",
+            {Float({"Lateral Deflection, y (*)"}, "L"), Float({"Soil Resistance, p"}, "F/L")}),
 
-      {WallStiffness::kName, kWallStiffnessId, TableKind::kPlain, "Wall Stiffness", 1, 10,
-       std::string("The nodal number at the top of the wall is set to be 0.\rValues of Flexural Stiffness (EI) "
-                   "must be specified for all nodes of the wall.\r") +
-           kInterpolationNote,
-       "",
-       {Int({"From Node No. (Start)"}, 0, 0, kNodeMax), Int({"To Node No. (End)"}, 1),
-        Choice({"Constant or Interpolate?"},
-               {"Use Constant Value for all Nodes on this Line", "Linear Interpolate to End Node of Next Line"}),
-        Float({"Flexural Stiffness (EI)"}, "F-L^2")}},
-      {Restraints::kName, kRestraintsId, TableKind::kPlain, "Specify Deflection and Slope on Wall", 1, 10, "", "",
-       {Choice({"Case"}, {"Specify Deflection", "Specify Slope"}), Int({"Nodal No."}, 0, 0, kNodeMax),
-        Float({"Deflection"}, "L"), Float({"Slope"})}},
-      {ConcentratedLoads::kName, kConcentratedLoadsId, TableKind::kPlain, "Concentrated Loads on Wall", 1, 20,
-       std::string("The concentrated loads are applied at nodal points only (including the specified START and "
-                   "END nodes).\r") +
-           kInterpolationNote,
-       "",
-       {Choice({"Constant or Interpolate?"}, kConstantOrInterpolate), Int({"From Node No. (Start)"}),
-        Int({"To Node No. (End)"}, 1), Float({"Lateral Load"}, "F"), Float({"Moment"}, "F-L"),
-        Float({"Axial Load"}, "F")}},
-      {Springs::kName, kSpringsId, TableKind::kPlain, "Lateral Spring and Rotation Spring", 1, 20,
-       std::string("The spring stiffnesses are applied at nodal points only (including the specified START and "
-                   "END nodes).\r") +
-           kInterpolationNote,
-       "TiebackArrangement",
-       {Choice({"Constant or Interpolate?"}, kConstantOrInterpolate), Int({"From Node No. (Start)"}),
-        Int({"To Node No. (End)"}), Float({"Lateral Spring", "Stiffness"}, "F/L"),
-        Float({"Rotational Spr.", "Stiff."}, "F-L/RAD.")}},
-      {PYModification::kName, kPYModificationId, TableKind::kPlain, "p-y Modification Factors", 2, 30, "", "",
-       {Float({"Depth"}, "L2"), Float({"p-Multiplier"}, {}, 1.0L), Float({"y-Multiplier"}, {}, 1.0L)}},
-      {PressureDistribution::kName, kPressureDistributionId, TableKind::kPlain, "Distributed Loads", 2, 100, "",
-       "PressureDiagram", DistributionColumns()},
-      {PressureDistribution::kLongTermName, kLongTermPressureDistributionId, TableKind::kPlain,
-       "Distributed Load (Long-Term)", 1, 0, "", "PressureDiagram", DistributionColumns()},
-      {Surcharges::kName, kSurchargesId, TableKind::kPlain, "Surcharge Loads", 1, 20, kSurchargeNote, "",
-       {Choice({"Load Types"}, {"Point Load", "Line Load", "Strip Load"}), Float({"Load Magnitude"}, "SEE NOTES"),
-        Float({"Distance, X"}, "L1"), Float({"Width of Strip Load, W"}, "L1")}},
-      {Tiebacks::kName, kTiebacksId, TableKind::kPlain, "Tieback (ground anchor) Table", 1, 20, "", "",
-       {Float({"Depth from top", "of wall,"}, "L2"), Float({"Cross sectional area", "of steel rod,"}, "L1^2"),
-        Float({"Elastic modulus", "of steel,"}, "F/L^2"), Float({"Unbonded anchor", "length,"}, "L2"),
-        Float({"Angle from", "horizontal,"}, "DEG."), Float({"Anchor spacing", "in each row,"}, "L2"),
-        Float({"Prestressing Force"}, "F")}},
-      {SoilLayers::kName, kSoilLayersId, TableKind::kPlain, "Soil Layers", 1, 10, "", "",
-       SoilLayerColumns("Stiff Clay with Free Water")},
-      {SoilLayers::kLongTermName, kLongTermSoilLayersId, TableKind::kPlain, "Soil Layers (Long-Term)", 1, 10, "",
-       "", SoilLayerColumns("Stiff Clay with Free water")},
-      {PYCurveSets::kName, kPYCurveSetsId, TableKind::kChart, "Sets of Ext. p-y Curves", 2, 30, "", "",
-       {Int({"Node # "}), SubTables({"Multiplier for p-value"}, {kPYCurvePointsId}),
-        Float({"Multiplier for p-value"}, {}, 1.0L), Float({"Multiplier for y-value"}, {}, 1.0L)}},
-      {MomentEICurveSets::kName, kMomentEICurveSetsId, TableKind::kChart, "Nonlinear Moment vs EI Curves", 1, 20, "",
-       "",
-       {Int({"From Node No. (Start)"}, 0, 0, 1000), Int({"To Node No. (End)"}, 0, 0, 1000),
-        SubTables({"Edit Curve"}, {kMomentEIPointsId})}},
+      Table(WallStiffness::kName, kWallStiffnessId, TableKind::kPlain, "Wall Stiffness", 1, 10,
+            std::string("The nodal number at the top of the wall is set to be 0.\rValues of Flexural Stiffness (EI) "
+                        "must be specified for all nodes of the wall.\r") +
+                kInterpolationNote,
+            "",
+            {Int({"From Node No. (Start)"}, 0, 0, kNodeMax), Int({"To Node No. (End)"}, 1),
+             Choice({"Constant or Interpolate?"},
+                    {"Use Constant Value for all Nodes on this Line", "Linear Interpolate to End Node of Next Line"}),
+             Float({"Flexural Stiffness (EI)"}, "F-L^2")}),
+      Table(Restraints::kName, kRestraintsId, TableKind::kPlain, "Specify Deflection and Slope on Wall", 1, 10, "", "",
+            {Choice({"Case"}, {"Specify Deflection", "Specify Slope"}), Int({"Nodal No."}, 0, 0, kNodeMax),
+             Float({"Deflection"}, "L"), Float({"Slope"})}),
+      Table(ConcentratedLoads::kName, kConcentratedLoadsId, TableKind::kPlain, "Concentrated Loads on Wall", 1, 20,
+            std::string("The concentrated loads are applied at nodal points only (including the specified START and "
+                        "END nodes).\r") +
+                kInterpolationNote,
+            "",
+            {Choice({"Constant or Interpolate?"}, kConstantOrInterpolate), Int({"From Node No. (Start)"}),
+             Int({"To Node No. (End)"}, 1), Float({"Lateral Load"}, "F"), Float({"Moment"}, "F-L"),
+             Float({"Axial Load"}, "F")}),
+      Table(Springs::kName, kSpringsId, TableKind::kPlain, "Lateral Spring and Rotation Spring", 1, 20,
+            std::string("The spring stiffnesses are applied at nodal points only (including the specified START and "
+                        "END nodes).\r") +
+                kInterpolationNote,
+            "TiebackArrangement",
+            {Choice({"Constant or Interpolate?"}, kConstantOrInterpolate), Int({"From Node No. (Start)"}),
+             Int({"To Node No. (End)"}), Float({"Lateral Spring", "Stiffness"}, "F/L"),
+             Float({"Rotational Spr.", "Stiff."}, "F-L/RAD.")}),
+      Table(PYModification::kName, kPYModificationId, TableKind::kPlain, "p-y Modification Factors", 2, 30, "", "",
+            {Float({"Depth"}, "L2"), Float({"p-Multiplier"}, {}, 1.0L), Float({"y-Multiplier"}, {}, 1.0L)}),
+      Table(PressureDistribution::kName, kPressureDistributionId, TableKind::kPlain, "Distributed Loads", 2, 100, "",
+            "PressureDiagram", DistributionColumns()),
+      Table(PressureDistribution::kLongTermName, kLongTermPressureDistributionId, TableKind::kPlain,
+            "Distributed Load (Long-Term)", 1, 0, "", "PressureDiagram", DistributionColumns()),
+      Table(Surcharges::kName, kSurchargesId, TableKind::kPlain, "Surcharge Loads", 1, 20, kSurchargeNote, "",
+            {Choice({"Load Types"}, {"Point Load", "Line Load", "Strip Load"}), Float({"Load Magnitude"}, "SEE NOTES"),
+             Float({"Distance, X"}, "L1"), Float({"Width of Strip Load, W"}, "L1")}),
+      Table(Tiebacks::kName, kTiebacksId, TableKind::kPlain, "Tieback (ground anchor) Table", 1, 20, "", "",
+            {Float({"Depth from top", "of wall,"}, "L2"), Float({"Cross sectional area", "of steel rod,"}, "L1^2"),
+             Float({"Elastic modulus", "of steel,"}, "F/L^2"), Float({"Unbonded anchor", "length,"}, "L2"),
+             Float({"Angle from", "horizontal,"}, "DEG."), Float({"Anchor spacing", "in each row,"}, "L2"),
+             Float({"Prestressing Force"}, "F")}),
+      Table(SoilLayers::kName, kSoilLayersId, TableKind::kPlain, "Soil Layers", 1, 10, "", "",
+            SoilLayerColumns("Stiff Clay with Free Water")),
+      Table(SoilLayers::kLongTermName, kLongTermSoilLayersId, TableKind::kPlain, "Soil Layers (Long-Term)", 1, 10, "",
+            "", SoilLayerColumns("Stiff Clay with Free water")),
+      Table(PYCurveSets::kName, kPYCurveSetsId, TableKind::kChart, "Sets of Ext. p-y Curves", 2, 30, "", "",
+            {Int({"Node # "}), SubTables({"Multiplier for p-value"}, {kPYCurvePointsId}),
+             Float({"Multiplier for p-value"}, {}, 1.0L), Float({"Multiplier for y-value"}, {}, 1.0L)}),
+      Table(MomentEICurveSets::kName, kMomentEICurveSetsId, TableKind::kChart, "Nonlinear Moment vs EI Curves", 1, 20,
+            "", "",
+            {Int({"From Node No. (Start)"}, 0, 0, 1000), Int({"To Node No. (End)"}, 0, 0, 1000),
+             SubTables({"Edit Curve"}, {kMomentEIPointsId})}),
   };
 }
 

@@ -4,8 +4,6 @@
 
 namespace veldra::framework {
 
-std::string SystemReason(int error_number) {
-  return error_number != 0 ? std::strerror(error_number) : "unknown error";
-}
+std::string SystemReason(int error_number) { return error_number != 0 ? std::strerror(error_number) : "unknown error"; }
 
 }  // namespace veldra::framework
