@@ -54,6 +54,11 @@ struct RunContext {
   int result_sets = 1;       // K of the plot file's results blocks
   bool solved_any = false;   // some problem has results to repeat at the end
 
+  // A row of the problem's station tables reached past station N + 3, the end of
+  // the station arrays. Like any other data beyond the tip it stops the problem,
+  // at the same point: once its tables and pressures are complete.
+  bool rows_beyond_end = false;
+
   // The instant the title page prints; fixed per run when SOURCE_DATE_EPOCH is set.
   std::optional<std::time_t> fixed_time;
 
