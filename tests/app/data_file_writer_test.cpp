@@ -9,13 +9,14 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <locale>
 #include <string>
 #include <vector>
 
-#include "framework/file_errors.h"
 #include "app/main_model.h"
 #include "app/safe_file_write.h"
+#include "framework/file_errors.h"
 #include "tests/app/app_test_support.h"
 
 namespace veldra::app::test {
@@ -263,6 +264,45 @@ TEST(SafeFileWrite, ALinkKeepsPointingAtTheReplacedFile) {
   ReplaceFileContents(dir / "link.vd5d", "new");
   EXPECT_TRUE(fs::is_symlink(dir / "link.vd5d"));
   EXPECT_EQ(read_file(dir / "real.vd5d"), "new");
+}
+
+// What a power loss could leave: the new file is on the disk before the rename makes
+// it the target, and the folder's entry after it.
+TEST(SafeFileWrite, TheFileReachesTheDiskBeforeTheRenameTheFolderAfterIt) {
+  TempDir dir;
+  const fs::path target = dir / "wall.vd5d";
+  write_file(target, "old");
+  struct Sync {
+    fs::path path;
+    std::string synced_then;  // the contents of a synced file
+    std::string target_then;
+  };
+  std::vector<Sync> syncs;
+  SetSyncObserver([&](const fs::path& path) {
+    syncs.push_back({path, fs::is_regular_file(path) ? read_file(path) : "", read_file(target)});
+  });
+  ReplaceFileContents(target, "new");
+
+  ASSERT_EQ(syncs.size(), 2u);
+  EXPECT_EQ(syncs[0].path.parent_path(), dir.path());
+  EXPECT_NE(syncs[0].path, target);
+  EXPECT_EQ(syncs[0].synced_then, "new");
+  EXPECT_EQ(syncs[0].target_then, "old");
+  EXPECT_EQ(syncs[1].path, dir.path());
+  EXPECT_EQ(syncs[1].target_then, "new");
+
+  // The saves of the application go the same way.
+  TMainModel model;
+  TProgramData& problem = model.Problem();
+  problem.FileName = target.string();
+  problem.StageFileName = (dir / "wall.st1").string();
+  for (const auto& save : {std::function<void()>([&] { WriteDataFile(problem); }),
+                           std::function<void()>([&] { WriteStageFile(problem); })}) {
+    syncs.clear();
+    save();
+    EXPECT_EQ(syncs.size(), 2u);
+  }
+  SetSyncObserver(nullptr);
 }
 
 // Exits with 3 when the write fails with EFileError, else with 0.
