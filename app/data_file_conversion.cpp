@@ -55,13 +55,17 @@ ConversionResult ConvertDataFile(TMainModel& model, const fs::path& source, cons
 
   const OpenResult opened = OpenProblem(model, copy, format_code);
   ConversionResult result;
-  if (!opened.load.complete) {
-    result.message = opened.load.message;
-    return result;
+  // Every reason not to convert, the format errors first.
+  std::vector<std::string> reasons;
+  if (!opened.load.complete) reasons.push_back(opened.load.message);
+  for (const StageReadIssue& issue : opened.stage_issues) {
+    if (issue.message.empty()) continue;
+    reasons.push_back(issue.stage > 0 ? "Stage " + std::to_string(issue.stage) + ": " + issue.message : issue.message);
   }
-  if (!opened.stage_issues.empty()) {
-    const StageReadIssue& issue = opened.stage_issues.front();
-    result.message = "Stage " + std::to_string(issue.stage) + ": " + issue.message;
+  const std::vector<UnrepresentedRecord> unrepresented = opened.Unrepresented();
+  if (!unrepresented.empty()) reasons.push_back(UnrepresentedWarning(unrepresented));
+  if (!reasons.empty()) {
+    for (const std::string& reason : reasons) result.message += (result.message.empty() ? "" : "\n") + reason;
     return result;
   }
 

@@ -15,18 +15,29 @@
 namespace veldra::app {
 
 struct OpenResult {
-  LoadResult load;                          // the data file's first (or only) problem
-  std::vector<StageReadIssue> stage_issues;  // stage files converted from an older format
+  LoadResult load;  // the data file's first (or only) problem
+  // The stages after the first that stopped on a format error or that the problem
+  // cannot keep as they stand (lines are those of the opened file), and a staged
+  // file that holds fewer stages than it declares (stage 0).
+  std::vector<StageReadIssue> stage_issues;
+
+  // Every record of the file that the problem cannot keep, stage by stage.
+  std::vector<UnrepresentedRecord> Unrepresented() const;
 };
 
+// The message of a staged file that holds fewer stages than its control record
+// declares.
+std::string MissingStagesMessage(int declared, int found);
+
 // Loads the file with the format code (the open dialog's filter, or
-// FormatFromExtension). A staged file is then split into its stage files, and a file
-// of an older format has every stage converted to the current format; stage 1 is
-// shown.
+// FormatFromExtension). A staged file is then split into its stage files, every
+// stage is read to check it, and a file of an older format has every stage
+// converted to the current format; stage 1 is shown.
 OpenResult OpenProblem(TMainModel& model, const std::filesystem::path& file, int format_code);
 
-// True when Save must ask for a name: the problem was never saved, or its file is
-// not of the current format (".vd5d"), which Save never overwrites.
+// True when Save must ask for a name: the problem was never saved, its file is not
+// of the current format (".vd5d"), which Save never overwrites, or its file holds
+// records that the problem could not keep (UnrepresentedInFile).
 bool NeedsSaveAs(const TProgramData& problem);
 
 // Save under FileName (the caller has checked NeedsSaveAs): a single-stage problem

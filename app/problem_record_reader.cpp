@@ -1,7 +1,9 @@
 #include "app/problem_record_reader.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "app/data_file_writer.h"
 #include "app/main_tables.h"
 #include "app/soil_values.h"
 #include "framework/file_errors.h"
@@ -23,6 +25,10 @@ constexpr int kMaxStages = 5;
 // than the six values rows had before that column existed.
 constexpr int kTiebackValuesWithoutForce = 6;
 
+const char* PressureCodeName(int code) {
+  return code == 2 ? "a generated triangular distribution" : "a generated trapezoidal distribution";
+}
+
 }  // namespace
 
 RecordLayout LayoutOfFormat(int format_code) {
@@ -39,6 +45,14 @@ ProblemRecordReader::ProblemRecordReader(TProgramData& problem, TWordReader& wor
     : p_(problem), in_(words), layout_(layout), long_term_(long_term) {}
 
 bool ProblemRecordReader::English() const { return p_.UnitSystem == fw::kEnglishUnits; }
+
+void ProblemRecordReader::Start(BlockRecord record) {
+  record_lines_[static_cast<std::size_t>(record)] = in_.NextWordLine();
+}
+
+void ProblemRecordReader::Note(BlockRecord record, std::string change) {
+  unrepresented_.push_back({RecordLine(record), std::move(change)});
+}
 
 int ProblemRecordReader::Count() {
   const int count = in_.ReadInteger();
@@ -66,6 +80,7 @@ void ProblemRecordReader::ReadBlock() {
 }
 
 void ProblemRecordReader::ReadControlRecord() {
+  Start(BlockRecord::kControl);
   p_.SetUnits(in_.ReadInteger());
   const int restraints = Count();
   T(Restraints::kName).SetRowCount(restraints);
@@ -80,6 +95,20 @@ void ProblemRecordReader::ReadControlRecord() {
   p_.UserPressure = p_.PressureCode == 1;
   p_.GeneratePY = p_.PYCode >= 2 && p_.PressureCode != 0;
   p_.ApplyExternalPY = p_.PYCode == 1;
+  // The model generates earth pressure only from the soil layers of generated p-y
+  // curves, and generates p-y curves only together with an earth pressure.
+  if ((p_.PressureCode == 2 || p_.PressureCode == 3) && p_.PYCode != 2) {
+    Note(BlockRecord::kControl,
+         "earth-pressure code " + std::to_string(p_.PressureCode) + " (" + PressureCodeName(p_.PressureCode) +
+             ") with p-y code " + std::to_string(p_.PYCode) +
+             ": this program generates earth pressure only together with generated p-y curves. Saving would "
+             "write earth-pressure code 0 and leave out the wall configuration, surcharges and soil layers.");
+  } else if (p_.PressureCode == 0 && p_.PYCode == 2) {
+    Note(BlockRecord::kControl,
+         "p-y code 2 (generated curves) with earth-pressure code 0: this program generates p-y curves only "
+         "together with an earth pressure. Saving would write p-y code 0 (1 with user curves) and leave out the "
+         "wall configuration, surcharges and soil layers.");
+  }
   // The long-term block belongs to a long-term problem.
   if (!long_term_) p_.LongTermMode = false;
 
@@ -87,7 +116,16 @@ void ProblemRecordReader::ReadControlRecord() {
   T(PYCurveSets::kName).SetRowCount(curve_sets);
   if (curve_sets > 0) p_.ApplyExternalPY = true;
   p_.ApplyPYModification = T(PYModification::kName).RowCount() > 0;
-  if (layout_.stage_count) p_.StageCount = std::clamp(in_.ReadInteger(), 1, kMaxStages);
+  if (layout_.stage_count) {
+    const int stages = in_.ReadInteger();
+    declared_stages_ = stages;
+    p_.StageCount = std::clamp(stages, 1, kMaxStages);
+    if (stages > kMaxStages) {
+      Note(BlockRecord::kControl, std::to_string(stages) + " construction stages: this program keeps at most " +
+                                      std::to_string(kMaxStages) + ". Saving would write " +
+                                      std::to_string(kMaxStages) + " stages.");
+    }
+  }
 
   if (layout_.records_2013) {
     const int ei_sets = Count();
@@ -95,6 +133,10 @@ void ProblemRecordReader::ReadControlRecord() {
     if (!long_term_) {
       T(MomentEICurveSets::kName).SetRowCount(ei_sets);
       p_.ApplyEICurves = ei_sets > 0;
+    } else if (const int kept = p_.ApplyEICurves ? T(MomentEICurveSets::kName).RowCount() : 0; ei_sets != kept) {
+      Note(BlockRecord::kControl, "the long-term problem has " + std::to_string(ei_sets) +
+                                      " moment-EI curve sets, the short-term problem " + std::to_string(kept) +
+                                      ": this program keeps the short-term sets for both problems.");
     }
   } else {
     p_.ApplyEICurves = false;
@@ -111,6 +153,7 @@ void ProblemRecordReader::ReadControlRecord() {
 }
 
 void ProblemRecordReader::ReadWallProperties() {
+  Start(BlockRecord::kWallProperties);
   p_.Increments = in_.ReadInteger();
   p_.IncrementLength = in_.ReadFloat();
   p_.MaxDeflection = in_.ReadFloat();
@@ -119,9 +162,12 @@ void ProblemRecordReader::ReadWallProperties() {
   // The writer puts the earth-pressure width here; without the wall configuration
   // record this is the only copy of it, and the engine spreads tiebacks over it.
   if (layout_.records_2015) p_.ActiveWidth = in_.ReadFloat();
+  properties_height_ = p_.WallHeight;
+  properties_width_ = p_.ActiveWidth;
 }
 
 void ProblemRecordReader::ReadRestraints() {
+  Start(BlockRecord::kRestraints);
   if (!p_.ApplyRestraints) return;
   fw::TGridTable& t = T(Restraints::kName);
   for (int r = 0; r < t.RowCount(); ++r) {
@@ -133,6 +179,7 @@ void ProblemRecordReader::ReadRestraints() {
 }
 
 void ProblemRecordReader::ReadStiffness() {
+  Start(BlockRecord::kStiffness);
   fw::TGridTable& t = T(WallStiffness::kName);
   for (int r = 0; r < t.RowCount(); ++r) {
     t.Cell(WallStiffness::kFromNode, r).SetInteger(in_.ReadInteger());
@@ -143,6 +190,7 @@ void ProblemRecordReader::ReadStiffness() {
 }
 
 void ProblemRecordReader::ReadLoads() {
+  Start(BlockRecord::kLoads);
   fw::TGridTable& t = T(ConcentratedLoads::kName);
   const int rows = Count();
   t.SetRowCount(rows);
@@ -155,6 +203,7 @@ void ProblemRecordReader::ReadLoads() {
 }
 
 void ProblemRecordReader::ReadSprings() {
+  Start(BlockRecord::kSprings);
   fw::TGridTable& t = T(Springs::kName);
   const int rows = Count();
   t.SetRowCount(rows);
@@ -170,6 +219,7 @@ void ProblemRecordReader::ReadSprings() {
 }
 
 void ProblemRecordReader::ReadTiebacks() {
+  Start(BlockRecord::kTiebacks);
   fw::TGridTable& t = T(Tiebacks::kName);
   const bool si = t.Units() == fw::kSIUnits;
   for (int r = 0; r < t.RowCount(); ++r) {
@@ -185,6 +235,7 @@ void ProblemRecordReader::ReadTiebacks() {
 }
 
 void ProblemRecordReader::ReadPYModification() {
+  Start(BlockRecord::kPYModification);
   fw::TGridTable& t = T(PYModification::kName);
   for (int r = 0; r < t.RowCount(); ++r) {
     EntryNumber depth = in_.ReadFloat();
@@ -197,6 +248,7 @@ void ProblemRecordReader::ReadPYModification() {
 }
 
 void ProblemRecordReader::ReadDistribution() {
+  Start(BlockRecord::kDistribution);
   fw::TGridTable& t = T(long_term_ ? PressureDistribution::kLongTermName : PressureDistribution::kName);
   const bool english = t.Units() == fw::kEnglishUnits;
   const int rows = Count();
@@ -217,13 +269,23 @@ void ProblemRecordReader::ReadDistribution() {
 }
 
 void ProblemRecordReader::ReadWallConfiguration() {
+  Start(BlockRecord::kWallConfiguration);
   p_.WallHeight = in_.ReadFloat();
   p_.ActiveWidth = in_.ReadFloat();
   p_.PYWidth = in_.ReadFloat();
   p_.WaterDepthBackfill = in_.ReadFloat();
   p_.WaterDepthExcavation = in_.ReadFloat();
   p_.ActiveFactor = in_.ReadFloat();
-  if (p_.ActiveFactor == kUnsetActiveFactor) p_.ActiveFactor = 1.0L;
+  if (p_.ActiveFactor == kUnsetActiveFactor) {
+    p_.ActiveFactor = 1.0L;
+    // Older files mark an unset factor so; in a file of the current format it is a
+    // factor the engine applies.
+    if (layout_.records_2015) {
+      Note(BlockRecord::kWallConfiguration,
+           "the modification factor for active earth pressure 0.036 is read as 1, the mark of an unset factor in "
+           "older files. Saving would write 1.");
+    }
+  }
   p_.ConfigurationCode = in_.ReadInteger();
   p_.BackfillSlope = in_.ReadFloat();
   p_.UniformSurcharge = in_.ReadFloat();
@@ -233,9 +295,26 @@ void ProblemRecordReader::ReadWallConfiguration() {
   legacy.line_load = in_.ReadFloat();
   legacy.strip_load = in_.ReadFloat();
   legacy.strip_width = in_.ReadFloat();
+
+  // The model keeps one free height and one earth-pressure width; the engine reads
+  // the wall properties' copies for the wall and the tiebacks.
+  if (properties_height_ != p_.WallHeight) {
+    const std::string height = FileNumber(p_.WallHeight);
+    Note(BlockRecord::kWallProperties,
+         "the free height " + FileNumber(properties_height_) + " differs from the wall configuration's " + height +
+             ". This program keeps one: saving would write " + height + " in both records.");
+  }
+  if (layout_.records_2015 && properties_width_ != p_.ActiveWidth) {
+    const std::string width = FileNumber(p_.ActiveWidth);
+    Note(BlockRecord::kWallProperties, "the tieback width " + FileNumber(properties_width_) +
+                                           " differs from the wall configuration's earth-pressure width " + width +
+                                           ". This program keeps one: saving would write " + width +
+                                           " in both records.");
+  }
 }
 
 void ProblemRecordReader::ReadSurcharges() {
+  Start(BlockRecord::kSurcharges);
   fw::TGridTable& t = T(Surcharges::kName);
   if (layout_.records_2013) {
     const int rows = Count();
@@ -264,6 +343,7 @@ void ProblemRecordReader::ReadSurcharges() {
 }
 
 void ProblemRecordReader::ReadSoilLayers() {
+  Start(BlockRecord::kSoilLayers);
   fw::TGridTable& t = T(long_term_ ? SoilLayers::kLongTermName : SoilLayers::kName);
   // Older files give their values in the table's units.
   const bool english = layout_.two_row_layers && t.Units() == fw::kEnglishUnits;
@@ -310,6 +390,7 @@ void ProblemRecordReader::ReadSoilLayers() {
 }
 
 void ProblemRecordReader::ReadExternalCurves() {
+  Start(BlockRecord::kExternalCurves);
   fw::TGridTable& t = T(PYCurveSets::kName);
   if (t.RowCount() == 0) {
     p_.ApplyExternalPY = false;
@@ -337,6 +418,7 @@ void ProblemRecordReader::ReadExternalCurves() {
 }
 
 void ProblemRecordReader::ReadMomentEICurves() {
+  Start(BlockRecord::kMomentEICurves);
   if (!p_.ApplyEICurves) return;
   fw::TGridTable& t = T(MomentEICurveSets::kName);
   if (t.RowCount() == 0) {

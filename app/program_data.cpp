@@ -18,11 +18,6 @@ constexpr EntryNumber kKilonewtonsPerPound = 0.004448222468060650624L;
 constexpr EntryNumber kInchesPerMetre = 39.3701L;
 constexpr EntryNumber kPoundsPerKilonewton = 224.8089L;
 
-// Surcharge load types of the SurchargeTable's first column.
-constexpr int kPointLoad = 1;
-constexpr int kLineLoad = 2;
-constexpr int kStripLoad = 3;
-
 const char* GatedTable(ApplyOption option) {
   switch (option) {
     case ApplyOption::kRestraints: return Restraints::kName;
@@ -83,20 +78,18 @@ void TProgramData::SetUnits(int code) {
   if (main_->OnUnitsChanged) main_->OnUnitsChanged(code);
 
   // The magnitude column carries no units string: its unit depends on the row's
-  // load type (lbs, lbs/in, lbs/in^2 or kN, kN/m, kN/m^2). It converts as a column
-  // of that unit would, so that it agrees with the other table values (1 lb/in^2
-  // becomes 6.894757 kN/m^2).
+  // load type (lbs, lbs/in, lbs/in^2 or kN, kN/m, kN/m^2). It converts by the same
+  // F and L as the scalars above, so that a strip load and the uniform surcharge of
+  // the same pressure stay equal (1 lb/in^2 becomes 6.8947586 kN/m^2).
   fw::TGridTable& surcharges = Table(Surcharges::kName);
   for (int r = 0; r < surcharges.RowCount(); ++r) {
-    const char* units = nullptr;
+    EntryNumber factor = 1;
     switch (surcharges.Cell(Surcharges::kLoadType, r).AsInteger()) {
-      case kPointLoad: units = "F"; break;
-      case kLineLoad: units = "F/L"; break;
-      case kStripLoad: units = "F/L^2"; break;
+      case Surcharges::kPointLoad: factor = F; break;
+      case Surcharges::kLineLoad: factor = F / L; break;
+      case Surcharges::kStripLoad: factor = F / (L * L); break;
       default: break;
     }
-    if (!units) continue;
-    const EntryNumber factor = fw::UnitsConversionFactor(from, code, units);
     fw::TData magnitude = surcharges.Cell(Surcharges::kMagnitude, r);
     if (factor != 1) magnitude.SetFloat(magnitude.AsFloat() * factor);
   }

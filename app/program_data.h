@@ -106,6 +106,11 @@ class TProgramData {
   // Which optional records a stage file holds (true for every file written here).
   bool Has2013Records = true;
   bool Has2015Records = true;
+  // The file read into this problem holds records that it could not keep as they
+  // stand (LoadResult::unrepresented): saving would change the analysis. Save then
+  // asks for a name (NeedsSaveAs) instead of overwriting that file; a Save As clears
+  // it.
+  bool UnrepresentedInFile = false;
 
   // --- Control values, derived at every save (DeriveControlValues) -----------------
   int PressureCode = 0;  // KEP: 0 none, 1 user, 2 triangular, 3 trapezoidal
@@ -115,9 +120,9 @@ class TProgramData {
 
   // --- Rules ------------------------------------------------------------------------
   // Switches the unit system (code clamped to 1..3). Only 1 -> 2 and 2 -> 1 convert
-  // numbers: the scalar lengths and forces (by the factors of ScalarUnitFactors),
-  // every table by its columns' units, and the surcharge magnitudes as a column of
-  // their load type's unit (F, F/L or F/L^2) would; every other switch relabels.
+  // numbers: the scalar lengths and forces and the surcharge magnitudes (by F, F/L
+  // or F/L^2 of their load type) with the factors of ScalarUnitFactors, every table
+  // by its columns' units; every other switch relabels.
   void SetUnits(int code);
 
   // Sets the earth-pressure option and recomputes UserPressure.

@@ -53,11 +53,18 @@ std::vector<std::vector<std::string>> StageBlocks(const std::vector<std::string>
   return blocks;
 }
 
-void SplitCombinedFile(const fs::path& data_file, int stage_count) {
+std::vector<int> SplitCombinedFile(const fs::path& data_file, int stage_count) {
   const std::vector<std::vector<std::string>> blocks = StageBlocks(TextLines(ReadWholeFile(data_file)));
   DeleteStageFiles(data_file);
-  for (int n = 1; n <= stage_count && n <= static_cast<int>(blocks.size()); ++n)
-    ReplaceFileContents(StageFilePath(data_file, n), JoinedLines(blocks[static_cast<std::size_t>(n - 1)]));
+  std::vector<int> first_lines;
+  int line = 1;
+  for (int n = 1; n <= stage_count && n <= static_cast<int>(blocks.size()); ++n) {
+    const std::vector<std::string>& block = blocks[static_cast<std::size_t>(n - 1)];
+    ReplaceFileContents(StageFilePath(data_file, n), JoinedLines(block));
+    first_lines.push_back(line);
+    line += static_cast<int>(block.size());
+  }
+  return first_lines;
 }
 
 void CombineStageFiles(const fs::path& target, const fs::path& source, int stage_count) {

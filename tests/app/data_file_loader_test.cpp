@@ -7,8 +7,9 @@
 #include <string>
 
 #include "app/data_file_writer.h"
-#include "framework/file_errors.h"
 #include "app/main_model.h"
+#include "app/problem_files.h"
+#include "framework/file_errors.h"
 #include "tests/app/app_test_support.h"
 
 namespace veldra::app::test {
@@ -109,6 +110,90 @@ TEST(Loader, TheLongTermBlockGivesTheTitleAndTheLongTermTables) {
   EXPECT_EQ(model.Table(SoilLayers::kName).Cell(0, 0).AsInteger(), 4);
   EXPECT_EQ(model.Table(SoilLayers::kLongTermName).Cell(0, 0).AsInteger(), 5);
   EXPECT_EQ(model.Table(SoilLayers::kLongTermName).Cell(1, 0).AsFloat(), 25);
+}
+
+std::string With(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  if (at == std::string::npos) {
+    ADD_FAILURE() << "no \"" << from << "\" in the fixture";
+    return text;
+  }
+  return text.replace(at, from.size(), to);
+}
+
+// SmallFile() followed by the long-term block `long_term` (a SmallFile too).
+std::string LongTermFile(const std::string& long_term) {
+  std::string text = SmallFile();
+  text.replace(text.size() - 2, 2, "9\n");
+  return text + long_term;
+}
+
+// What the problem cannot keep is named by its line; files it can keep are left
+// alone. A note means that saving would change the analysis.
+TEST(Loader, RecordsTheProblemCannotKeepAreNamedWithTheirLine) {
+  const std::string control = "1 0\t1\t0\t2\t2 0 1 0 1";
+  const struct {
+    const char* what;
+    std::string text;
+    int line;              // 0: nothing to note
+    const char* fragment;  // of the note
+  } cases[] = {
+      {"generated pressure and curves", SmallFile(), 0, ""},
+      {"a long-term problem with its own soil layers", LongTermFile(With(SmallFile(), "4 240 ", "5 300 ")), 0, ""},
+      {"trapezoidal pressure with user curves", With(SmallFile(), control, "1 0\t1\t0\t3\t1 0 1 0 1"), 2,
+       "earth-pressure code 3 (a generated trapezoidal distribution) with p-y code 1"},
+      {"triangular pressure without curves", With(SmallFile(), control, "1 0\t1\t0\t2\t0 0 1 0 1"), 2,
+       "Saving would write earth-pressure code 0"},
+      {"generated curves without pressure", With(SmallFile(), control, "1 0\t1\t0\t0\t2 0 1 0 1"), 2,
+       "p-y code 2 (generated curves) with earth-pressure code 0"},
+      {"seven stages", With(SmallFile(), control, "1 0\t1\t0\t2\t2 0 7 0 1"), 2,
+       "7 construction stages: this program keeps at most 5"},
+      {"two free heights", With(SmallFile(), "0.00001\t60\t12", "0.00001\t72\t12"), 3,
+       "the free height 72 differs from the wall configuration's 60"},
+      {"two widths", With(SmallFile(), "0.00001\t60\t12", "0.00001\t60\t10"), 3,
+       "the tieback width 10 differs from the wall configuration's earth-pressure width 12"},
+      {"the old mark of an unset factor", SmallFile("0.036"), 8,
+       "the modification factor for active earth pressure 0.036 is read as 1"},
+      {"words after the end of the problem", SmallFile() + "NOTES ON THIS WALL\n", 0, ""},
+      {"a second problem after the first", With(SmallFile(), "60 0 \n0\n", "60 0 \n2\n") + SmallFile(), 16,
+       "the problem ends with the code 2, and the engine goes on"},
+      {"a long-term title of its own", LongTermFile(With(SmallFile(), "SMALL WALL", "LONG TERM")), 16,
+       "the long-term title differs"},
+      {"long-term stiffness", LongTermFile(With(SmallFile(), "5.34E9", "4E9")), 19,
+       "the long-term problem's wall stiffness rows differ from the short-term problem's"},
+      {"long-term tiebacks", LongTermFile(With(SmallFile(), "40000", "50000")), 22,
+       "saving would write the long-term tiebacks into the short-term problem too"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    TMainModel model;
+    const LoadResult result = LoadText(model, dir, c.text);
+    ASSERT_TRUE(result.complete) << result.message;
+    if (c.line == 0) {
+      EXPECT_TRUE(result.Representable()) << UnrepresentedWarning(result.unrepresented);
+      EXPECT_FALSE(model.Problem().UnrepresentedInFile);
+      continue;
+    }
+    ASSERT_EQ(result.unrepresented.size(), 1u) << UnrepresentedWarning(result.unrepresented);
+    EXPECT_EQ(result.unrepresented[0].line, c.line);
+    EXPECT_NE(result.unrepresented[0].change.find(c.fragment), std::string::npos) << result.unrepresented[0].change;
+    EXPECT_TRUE(model.Problem().UnrepresentedInFile);
+  }
+}
+
+// Save never overwrites such a file unasked; Save As under a name the user chose
+// writes what the problem holds.
+TEST(Loader, AFileTheProblemCannotKeepIsSavedOnlyUnderAChosenName) {
+  TempDir dir;
+  TMainModel model;
+  const std::string text = With(SmallFile(), "1 0\t1\t0\t2\t2 0 1 0 1", "1 0\t1\t0\t3\t1 0 1 0 1");
+  ASSERT_FALSE(LoadText(model, dir, text).Representable());
+  EXPECT_TRUE(NeedsSaveAs(model.Problem()));
+  SaveProblemAs(model, dir / "kept.vd5d");
+  EXPECT_FALSE(NeedsSaveAs(model.Problem()));
+  EXPECT_EQ(read_file(dir / "wall.vd5d"), text);
+  EXPECT_TRUE(LoadDataFile(model, dir / "kept.vd5d", kFormatCurrent).Representable());
 }
 
 TEST(Loader, AFormatErrorKeepsWhatWasReadBefore) {

@@ -101,19 +101,39 @@ TEST(UnitSwitch, SurchargeMagnitudesFollowTheirLoadType) {
   fw::TGridTable& surcharges = p.Table(Surcharges::kName);
   surcharges.SetRowCount(3);
   for (int r = 0; r < 3; ++r) {
-    surcharges.Cell(0, r).SetInteger(r + 1);  // point, line, strip
-    surcharges.Cell(1, r).SetFloat(1);
-    surcharges.Cell(2, r).SetFloat(100);
+    surcharges.Cell(Surcharges::kLoadType, r).SetInteger(r + 1);  // point, line, strip
+    surcharges.Cell(Surcharges::kMagnitude, r).SetFloat(1);
+    surcharges.Cell(Surcharges::kDistance, r).SetFloat(100);
   }
+  // The scalars of the same kinds, converted by the same switch.
+  p.LegacySurcharge.point_load = 1;
+  p.LegacySurcharge.line_load = 1;
+  p.UniformSurcharge = 1;
+  const auto magnitude = [&](int row) { return surcharges.Cell(Surcharges::kMagnitude, row).AsFloat(); };
+
   p.SetUnits(2);
-  EXPECT_NEAR(static_cast<double>(surcharges.Cell(1, 0).AsFloat()), 0.004448222, 1e-9);  // lb -> kN
-  EXPECT_NEAR(static_cast<double>(surcharges.Cell(1, 1).AsFloat()), 0.17512685, 1e-8);  // lb/in -> kN/m
-  EXPECT_NEAR(static_cast<double>(surcharges.Cell(1, 2).AsFloat()), 6.894757, 1e-6);    // lb/in^2 -> kN/m^2
+  const EntryNumber F = 0.004448222468060650624L, L = 0.0254L;
+  EXPECT_EQ(magnitude(0), F);            // lb -> kN
+  EXPECT_EQ(magnitude(1), F / L);        // lb/in -> kN/m, 0.17512687
+  EXPECT_EQ(magnitude(2), F / (L * L));  // lb/in^2 -> kN/m^2, 6.8947586
   // The distance converts by its column (in -> mm).
-  EXPECT_NEAR(static_cast<double>(surcharges.Cell(2, 0).AsFloat()), 2540, 1e-6);
-  // Back in English units every magnitude is what it was, as in the other columns.
+  EXPECT_NEAR(static_cast<double>(surcharges.Cell(Surcharges::kDistance, 0).AsFloat()), 2540, 1e-6);
+
+  // Every converted value of a switch uses the same F and L, either way: a strip
+  // load equals the uniform surcharge of the same pressure.
+  for (int units : {1, 2, 1}) {
+    SCOPED_TRACE(units);
+    p.SetUnits(units);
+    EXPECT_EQ(magnitude(0), p.LegacySurcharge.point_load);
+    EXPECT_EQ(magnitude(1), p.LegacySurcharge.line_load);
+    EXPECT_EQ(magnitude(2), p.UniformSurcharge);
+  }
+  // SI to English: 1 kN/m^2 is 224.8089 / 39.3701^2 lb/in^2, the factors given to
+  // four decimals.
+  p.SetUnits(2);
+  surcharges.Cell(Surcharges::kMagnitude, 2).SetFloat(1);
   p.SetUnits(1);
-  for (int r = 0; r < 3; ++r) EXPECT_NEAR(static_cast<double>(surcharges.Cell(1, r).AsFloat()), 1, 1e-15);
+  EXPECT_EQ(magnitude(2), 224.8089L / (39.3701L * 39.3701L));
 }
 
 TEST(UnitSwitch, OtherUnitsOnlyRelabel) {
