@@ -3,7 +3,7 @@
 #include "bench/allocation_count.h"
 #include "bench/null_stream.h"
 #include "bench/synthetic_wall.h"
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "engine/report/results_report.h"
 #include "engine/wall/iteration.h"
 #include "engine/wall/wall_solver.h"
@@ -12,6 +12,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace veldra::bench {
@@ -42,11 +43,15 @@ BENCHMARK(BM_FormatResultsRow)->Name("ReportFormatter/results_row");
 void BM_WriteResultsTable(benchmark::State& state) {
   auto st = make_synthetic_wall();
   NullStream sink;
-  engine::iterate(*st, sink);
-  auto derived = std::make_unique<std::array<engine::StationResult, engine::kStationEntries + 1>>();
+  const std::optional<engine::IterationOutcome> outcome = engine::iterate(*st, sink);
+  if (!outcome) {
+    state.SkipWithError("the curves of the wall are not in order");
+    return;
+  }
+  auto derived = std::make_unique<engine::StationResults>();
   engine::derive_results(*st, *derived);
-  engine::write_results(sink, *st, *derived);
-  for (auto _ : state) engine::write_results(sink, *st, *derived);
+  engine::write_results(sink, *st, *outcome, *derived);
+  for (auto _ : state) engine::write_results(sink, *st, *outcome, *derived);
   state.counters["rows"] = kWallIncrements + 1;
 }
 BENCHMARK(BM_WriteResultsTable)->Name("ReportFormatter/results_table_300");

@@ -44,16 +44,11 @@ std::unique_ptr<ProblemState> make_synthetic_wall() {
   auto st = std::make_unique<ProblemState>();
   st->ctl.units = 2;
   st->ctl.kep = 1;  // user pressure distribution
-  st->n = kWallIncrements;
-  st->h = st->h_curves = kIncrement;
-  st->two_h = 2.0 * kIncrement;
-  st->h_sq = kIncrement * kIncrement;
-  st->h_cube = st->h_sq * kIncrement;
+  st->set_increments(kWallIncrements, kIncrement);
   st->dmax = 0.5;
   st->tol = 1e-5;
   st->hfree = kExcavation;
   st->wt = 1.0;
-  st->wall_length = kWallIncrements * kIncrement;
 
   engine::RowValues ei{};
   ei[0] = kStiffness;

@@ -1,5 +1,6 @@
 #include "cli/analysis_job.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
@@ -89,7 +90,9 @@ JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir,
   paths.working_dir = scratch.path();
   job.status = run_analysis(paths);
   const fs::path made[3] = {paths.report, paths.plot, paths.notes};
-  if (job.status.outcome != RunOutcome::FileError) {
+  // Results cut short by a fault of the engine are not put in place of older ones.
+  if (job.status.outcome != RunOutcome::FileError &&
+      job.status.outcome != RunOutcome::InternalError) {
     bool moved = true;
     for (int i = 0; i < 3 && moved; ++i) {
       if (fs::exists(made[i], ec)) moved = move_into_place(made[i], targets[i], job.error);
@@ -103,11 +106,17 @@ JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir,
   return job;
 }
 
+bool all_closed(const RunStatus& status) {
+  return std::all_of(status.problems.begin(), status.problems.end(),
+                     [](const ProblemSummary& p) { return p.closed; });
+}
+
 int exit_status(const RunStatus& status) {
   switch (status.outcome) {
-    case RunOutcome::Finished: return 0;
+    case RunOutcome::Finished: return all_closed(status) ? 0 : 5;
     case RunOutcome::InputError: return 2;
     case RunOutcome::SoilStop: return 3;
+    case RunOutcome::InternalError: return 6;
     default: return 1;
   }
 }
@@ -116,7 +125,9 @@ void print_summary(std::ostream& out, const fs::path& data, const JobResult& job
   const RunStatus& s = job.status;
   out << data.string() << ": ";
   switch (s.outcome) {
-    case RunOutcome::Finished: out << "analysis finished"; break;
+    case RunOutcome::Finished:
+      out << (all_closed(s) ? "analysis finished" : "analysis finished without closing");
+      break;
     case RunOutcome::InputError: out << "input error: " << s.message; break;
     case RunOutcome::SoilStop:
       out << "stopped by a soil model (stop code " << s.stop_code << ")";

@@ -47,7 +47,12 @@ JobResult run_job(const std::filesystem::path& data,
 std::filesystem::path result_base(const std::filesystem::path& data,
                                   const std::optional<std::filesystem::path>& out_dir);
 
-// Exit status of a run: 0 finished, 2 input error, 3 soil-model stop, 1 otherwise.
+// True when every problem the run analysed closed within the tolerance and
+// without a deflection beyond the allowable maximum.
+bool all_closed(const RunStatus& status);
+
+// Exit status of a run: 0 finished and closed, 5 finished without closing, 2 input
+// error, 3 soil-model stop, 6 internal error, 1 otherwise (the README lists them).
 int exit_status(const RunStatus& status);
 
 // The short summary of a run on standard output.

@@ -4,6 +4,7 @@
 #include <exception>
 #include <map>
 #include <mutex>
+#include <string_view>
 #include <system_error>
 #include <thread>
 
@@ -15,9 +16,11 @@ ItemState item_state(const BatchItem& item) {
   if (!item.analysed) return ItemState::NotRun;
   if (!item.job.error.empty()) return ItemState::FileError;
   switch (item.job.status.outcome) {
-    case RunOutcome::Finished: return ItemState::Finished;
+    case RunOutcome::Finished:
+      return all_closed(item.job.status) ? ItemState::Finished : ItemState::NotClosed;
     case RunOutcome::InputError: return ItemState::InputError;
     case RunOutcome::SoilStop: return ItemState::SoilStop;
+    case RunOutcome::InternalError: return ItemState::InternalError;
     default: return ItemState::FileError;
   }
 }
@@ -26,8 +29,14 @@ std::string item_detail(const BatchItem& item) {
   const RunStatus& s = item.job.status;
   switch (item_state(item)) {
     case ItemState::Finished: return {};
+    case ItemState::NotClosed: return "some problem did not close";
     case ItemState::NotRun: return "not analysed: the batch was interrupted";
     case ItemState::InputError: return s.message;
+    case ItemState::InternalError: {
+      // The table's status column already says "internal error".
+      constexpr std::string_view prefix = "internal error: ";
+      return s.message.starts_with(prefix) ? s.message.substr(prefix.size()) : s.message;
+    }
     case ItemState::SoilStop: {
       std::string text = "stop code " + std::to_string(s.stop_code);
       if (!s.message.empty()) text += ": " + s.message;
@@ -47,8 +56,10 @@ std::string item_line(const BatchItem& item) {
   std::string line = item.data.string() + ": ";
   switch (item_state(item)) {
     case ItemState::Finished: return line + "analysis finished";
+    case ItemState::NotClosed: return line + "analysis finished without closing";
     case ItemState::InputError: return line + "input error: " + item_detail(item);
     case ItemState::SoilStop: return line + "stopped by a soil model, " + item_detail(item);
+    case ItemState::InternalError: return line + "internal error: " + item_detail(item);
     default: return line + item_detail(item);
   }
 }

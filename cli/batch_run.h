@@ -23,12 +23,14 @@ struct BatchItem {
 };
 
 // How one item ended.
-enum class ItemState { Finished, InputError, SoilStop, FileError, NotRun };
+// NotClosed: the analysis finished, but some problem did not close or went beyond
+// the allowable deflection.
+enum class ItemState { Finished, NotClosed, InputError, SoilStop, FileError, InternalError, NotRun };
 ItemState item_state(const BatchItem& item);
 
 // What went wrong with a failed item, without the file's name (empty when it
 // finished): the input error, the stop code and message of a soil-model stop, the
-// file error.
+// file or internal error.
 std::string item_detail(const BatchItem& item);
 
 // "FILE: analysis finished", "FILE: input error: ...": the line of a plain log.

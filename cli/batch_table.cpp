@@ -11,9 +11,11 @@ namespace {
 const char* state_word(ItemState state) {
   switch (state) {
     case ItemState::Finished: return "finished";
+    case ItemState::NotClosed: return "not closed";
     case ItemState::InputError: return "input error";
     case ItemState::SoilStop: return "soil stop";
     case ItemState::FileError: return "file error";
+    case ItemState::InternalError: return "internal error";
     case ItemState::NotRun: return "not run";
   }
   return "";
@@ -47,7 +49,7 @@ void print_batch_table(std::ostream& out, const std::vector<BatchItem>& items) {
   for (const BatchItem& item : items) file_width = std::max(file_width, item.data.string().size());
   char line[256];
 
-  std::snprintf(line, sizeof line, "%-11s  %4s  %5s  %-13s  %16s  %10s  %18s  %10s\n", "STATUS",
+  std::snprintf(line, sizeof line, "%-14s  %4s  %5s  %-13s  %16s  %10s  %18s  %10s\n", "STATUS",
                 "PROB", "ITER", "SOLUTION", "MAX |DEFLECTION|", "AT", "MAX |MOMENT|", "AT");
   out << file_cell("FILE", file_width) << line;
   for (const BatchItem& item : items) {
@@ -57,7 +59,7 @@ void print_batch_table(std::ostream& out, const std::vector<BatchItem>& items) {
     bool first = true;
     for (const ProblemSummary& p : problems) {
       const char* len = length_unit(p.units);
-      std::snprintf(line, sizeof line, "%-11s  %4d  %5d  %-13s  %16s  %10s  %18s  %10s\n",
+      std::snprintf(line, sizeof line, "%-14s  %4d  %5d  %-13s  %16s  %10s  %18s  %10s\n",
                     first ? state_word(state) : "", p.number,
                     p.iterations, solution_word(p),
                     with_unit(p.max_abs_deflection, len).c_str(),
@@ -67,9 +69,12 @@ void print_batch_table(std::ostream& out, const std::vector<BatchItem>& items) {
       out << file_cell(first ? name : std::string(), file_width) << line;
       first = false;
     }
-    if (state == ItemState::Finished && !problems.empty()) continue;
+    // The problem rows say which problem did not close and why.
+    if ((state == ItemState::Finished || state == ItemState::NotClosed) && !problems.empty()) {
+      continue;
+    }
     // A failure, after the problems it solved (if any), says what went wrong.
-    std::snprintf(line, sizeof line, "%-11s  ", first ? state_word(state) : "");
+    std::snprintf(line, sizeof line, "%-14s  ", first ? state_word(state) : "");
     out << file_cell(first ? name : std::string(), file_width) << line << (state == ItemState::Finished ? "no problem in the file" : item_detail(item))
         << '\n';
   }
@@ -80,13 +85,9 @@ void print_batch_totals(std::ostream& out, const std::vector<BatchItem>& items, 
   std::size_t finished = 0;
   std::size_t not_closed = 0;
   for (const BatchItem& item : items) {
-    if (item_state(item) != ItemState::Finished) continue;
-    ++finished;
-    const auto& problems = item.job.status.problems;
-    if (std::any_of(problems.begin(), problems.end(),
-                    [](const ProblemSummary& p) { return !p.closed; })) {
-      ++not_closed;
-    }
+    const ItemState state = item_state(item);
+    if (state == ItemState::Finished || state == ItemState::NotClosed) ++finished;
+    if (state == ItemState::NotClosed) ++not_closed;
   }
   char line[200];
   std::snprintf(line, sizeof line, "%zu file%s: %zu finished", items.size(),

@@ -17,7 +17,8 @@ void print_batch_table(std::ostream& out, const std::vector<BatchItem>& items);
 void print_batch_totals(std::ostream& out, const std::vector<BatchItem>& items, int workers,
                         double seconds);
 
-// Exit status of a batch: 0 when every item finished, 4 otherwise.
+// Exit status of a batch: 0 when every item finished and closed (the status 0 of a
+// single file), 4 otherwise.
 int batch_exit_status(const std::vector<BatchItem>& items);
 
 }  // namespace veldra::cli

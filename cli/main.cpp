@@ -23,9 +23,9 @@ int run_names_mode(const cli::Options& opt) {
   cli::JobResult job;
   job.status = status;
   if (status.outcome == RunOutcome::NamesFileMissing ||
-      status.outcome == RunOutcome::FileError) {
+      status.outcome == RunOutcome::FileError || status.outcome == RunOutcome::InternalError) {
     std::cerr << "veldra-calc: " << status.message << '\n';
-    return 1;
+    return cli::exit_status(status);
   }
   if (!opt.quiet) cli::print_summary(std::cout, "NAMES.dat", job);
   return cli::exit_status(status);
@@ -38,9 +38,10 @@ int run_single_file(const cli::Options& opt) {
     std::cerr << "veldra-calc: " << job.error << '\n';
     return 1;
   }
-  if (job.status.outcome == RunOutcome::FileError) {
+  if (job.status.outcome == RunOutcome::FileError ||
+      job.status.outcome == RunOutcome::InternalError) {
     std::cerr << "veldra-calc: " << data.string() << ": " << job.status.message << '\n';
-    return 1;
+    return cli::exit_status(job.status);
   }
   if (!opt.quiet) cli::print_summary(std::cout, data, job);
   return cli::exit_status(job.status);

@@ -23,9 +23,11 @@ namespace veldra::framework {
 
 class EFileError : public Exception {
  public:
-  // "Cannot <action> file "<path>": <reason>", action "open", "read", "write", ...
-  EFileError(const std::string& action, std::string path, std::string reason)
-      : Exception("Cannot " + action + " file \"" + path + "\": " + reason),
+  // "Cannot <action> <object> "<path>": <reason>", action "open", "read", "write",
+  // ...; the object is a file unless said otherwise ("the working folder").
+  EFileError(const std::string& action, std::string path, std::string reason,
+             const std::string& object = "file")
+      : Exception("Cannot " + action + " " + object + " \"" + path + "\": " + reason),
         path_(std::move(path)),
         reason_(std::move(reason)) {}
 

@@ -33,17 +33,23 @@ std::vector<std::string> FileLines(std::string_view text) { return SplitLines(te
 
 std::vector<std::string> ClipboardLines(std::string_view text) { return SplitLines(text, false); }
 
-int ImportRows(TGridTable& table, const std::vector<std::string>& lines, int shown_columns) {
+int ImportRows(TGridTable& table, const std::vector<std::string>& lines, int shown_columns, int* refused_line) {
   const int columns = shown_columns < 0 ? table.VisibleColumnCount() : shown_columns;
   const int rows_before = table.RowCount();
   int filled = 0;
-  for (const std::string& line : lines) {
+  for (std::size_t index = 0; index < lines.size(); ++index) {
     if (table.MaxRows() > 0 && filled >= table.MaxRows()) break;
-    const std::vector<EntryNumber> numbers = SplitNumbers(line);
+    const std::vector<EntryNumber> numbers = SplitNumbers(lines[index]);
     if (static_cast<int>(numbers.size()) != columns) continue;
     table.SetChanged(true);
     if (filled >= rows_before) table.AddRowGroup();
-    for (int j = 0; j < columns; ++j) table.SetCellText(j, filled, FormatGeneral(numbers[static_cast<std::size_t>(j)], 15));
+    try {
+      for (int j = 0; j < columns; ++j)
+        table.SetCellText(j, filled, FormatGeneral(numbers[static_cast<std::size_t>(j)], 15));
+    } catch (const EAssignError&) {
+      if (refused_line) *refused_line = static_cast<int>(index) + 1;
+      throw;
+    }
     ++filled;
   }
   if (filled >= 1) {

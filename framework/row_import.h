@@ -32,8 +32,11 @@ std::vector<std::string> FileLines(std::string_view text);
 std::vector<std::string> ClipboardLines(std::string_view text);
 
 // Fills rows from `lines`; `shown_columns` is the number of data columns the window
-// shows (-1: all visible columns). Returns the number of rows filled.
-int ImportRows(TGridTable& table, const std::vector<std::string>& lines, int shown_columns = -1);
+// shows (-1: all visible columns). Returns the number of rows filled. When a column
+// refuses an entry, `refused_line` (if given) receives the 1-based number of the line
+// that held it, so that the message can name it.
+int ImportRows(TGridTable& table, const std::vector<std::string>& lines, int shown_columns = -1,
+               int* refused_line = nullptr);
 
 // Reads the file and imports its lines. A file that cannot be read throws
 // EFileError (file_errors.h) before anything changes.

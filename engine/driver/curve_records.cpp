@@ -1,9 +1,9 @@
 #include "engine/driver/problem_records.h"
 
 #include "engine/driver/data_error.h"
+#include "engine/driver/py_curve_step.h"
 #include "engine/driver/record_values.h"
 #include "engine/driver/run_context.h"
-#include "engine/py/py_curve_generation.h"
 #include "engine/report/input_echo.h"
 #include "engine/report/plot_file.h"
 #include "engine/wall/iteration.h"

@@ -2,7 +2,7 @@
 
 #include "engine/driver/run_context.h"
 #include "engine/driver/run_stop.h"
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 
 namespace veldra::engine {
 

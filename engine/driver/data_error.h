@@ -12,6 +12,9 @@ struct RunContext;
 inline constexpr const char* kTooMuchData = "TOO MUCH DATA FOR AVAILABLE STORAGE";
 inline constexpr const char* kStationsNotInOrder = "ERROR STOP -- STATIONS NOT IN ORDER";
 inline constexpr const char* kBeyondEnd = "ERROR -- NON-ZERO TABLE 4 DATA BEYOND END";
+inline constexpr const char* kUnsupportedWall =
+    "ERROR STOP -- THE WALL HAS NO LATERAL SUPPORT: NO P-Y CURVE, LATERAL SPRING, TIEBACK OR "
+    "SPECIFIED DEFLECTION HOLDS IT, SO ITS DEFLECTIONS HAVE NO UNIQUE SOLUTION";
 
 // Writes the message and throws InputErrorStop.
 [[noreturn]] void data_error(RunContext& ctx, const std::string& message);

@@ -1,11 +1,11 @@
 #include "engine/driver/problem_records.h"
 
 #include "engine/driver/data_error.h"
+#include "engine/driver/earth_pressure_step.h"
 #include "engine/driver/record_values.h"
 #include "engine/driver/run_context.h"
 #include "engine/report/input_echo.h"
 #include "engine/report/plot_file.h"
-#include "engine/soil/earth_pressure_generation.h"
 #include "engine/soil/surcharge.h"
 #include "engine/wall/pressure_loading.h"
 
@@ -96,11 +96,13 @@ void prepare_earth_pressure(RunContext& ctx) {
     st.bottom_pressure = 0.0;
     write_plot_pressure(ctx.plot, points);
   } else {
-    points = epress(ctx);
+    GeneratedPressure generated = epress(ctx);
+    points = std::move(generated.points);
     if (static_cast<int>(points.size()) > kMaxPressurePoints) too_much_data(ctx);
     apply_width_factors(st, points);
+    scale_by_widths(st, generated.shown);
     write_pressure_heading(ctx.report, st.labels);
-    const std::vector<PressurePoint> shown = printed_pressure_points(st.ctl.units, points);
+    const std::vector<PressurePoint> shown = printed_pressure_points(st.ctl.units, generated.shown);
     for (const PressurePoint& p : shown) write_pressure_point(ctx.report, p.x, p.p);
     write_plot_pressure(ctx.plot, shown);
   }

@@ -2,9 +2,9 @@
 
 #include "engine/driver/data_error.h"
 #include "engine/driver/problem_records.h"
+#include "engine/driver/record_values.h"
 #include "engine/driver/run_context.h"
 #include "engine/report/input_echo.h"
-#include "engine/driver/record_values.h"
 #include "engine/report/results_report.h"
 #include "engine/report/title_page.h"
 #include "engine/wall/iteration.h"
@@ -53,21 +53,11 @@ void read_wall_properties(RunContext& ctx) {
   if (n > kMaxIncrements) too_much_data(ctx);
   if (n < 1) data_error(ctx, "ERROR STOP -- NUMBER OF INCREMENTS MUST BE AT LEAST 1");
   if (!(v[1] > 0.0)) data_error(ctx, "ERROR STOP -- INCREMENT LENGTH MUST BE POSITIVE");
-  st.n = n;
-  st.h = v[1];
+  st.set_increments(n, v[1]);
   st.dmax = v[2];
   st.tol = v[3];
   st.hfree = v[4];
   st.wt = v[5];
-  st.two_h = 2.0 * st.h;
-  st.h_sq = st.h * st.h;
-  st.h_cube = st.h_sq * st.h;
-  st.wall_length = n * st.h;
-  st.n4 = n + 4;
-  st.n5 = n + 5;
-  st.n6 = n + 6;
-  st.n7 = n + 7;
-  st.h_curves = st.h;
 }
 
 void reset_problem_controls(ProblemState& st) {
@@ -86,20 +76,24 @@ std::time_t title_time(const RunContext& ctx) {
 
 void solve_and_report(RunContext& ctx) {
   ProblemState& st = ctx.st();
+  // Without support the solver's zero pivots would clamp the wall somewhere and
+  // report a mechanism as a closed solution.
+  if (!has_lateral_support(st)) data_error(ctx, kUnsupportedWall);
   st.W.fill(0.0);
   st.Wprev.fill(0.0);
   write_problem_heading(ctx.report, ctx.problem, st.ctl.nstage, ctx.current_title,
                         ctx.first_title);
   write_monitor_heading(ctx.notes);
   set_boundary_codes(st);
-  if (!iterate(st, ctx.notes)) data_error(ctx, kStationsNotInOrder);
-  auto derived = std::make_unique<std::array<StationResult, kStationEntries + 1>>();
+  const std::optional<IterationOutcome> outcome = iterate(st, ctx.notes);
+  if (!outcome) data_error(ctx, kStationsNotInOrder);
+  auto derived = std::make_unique<StationResults>();
   derive_results(st, *derived);
   st.results_units = st.ctl.units;
   ctx.solved_any = true;
-  write_results(ctx.report, st, *derived);
+  write_results(ctx.report, st, *outcome, *derived);
   if (st.ctl.ntie > 0) write_tieback_results(ctx.report, st);
-  ctx.record_summary();
+  ctx.record_summary(*outcome);
 }
 
 }  // namespace

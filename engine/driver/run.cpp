@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <new>
 #include <ostream>
 #include <system_error>
 #include <vector>
@@ -124,6 +125,26 @@ RunStatus run_paths(const RunPaths& paths, std::ostream& console) {
     }
   }
   return std::move(ctx.status);
+}
+
+RunStatus run_guarded(const std::function<RunStatus()>& analysis) noexcept {
+  RunStatus status;
+  try {
+    return analysis();
+  } catch (const fs::filesystem_error& e) {
+    status.outcome = RunOutcome::FileError;
+    status.message = e.what();
+  } catch (const std::bad_alloc&) {
+    status.outcome = RunOutcome::InternalError;
+    status.message = "internal error: out of memory";
+  } catch (const std::exception& e) {
+    status.outcome = RunOutcome::InternalError;
+    status.message = std::string("internal error: ") + e.what();
+  } catch (...) {
+    status.outcome = RunOutcome::InternalError;
+    status.message = "internal error";
+  }
+  return status;
 }
 
 RunStatus run_names_file(const fs::path& dir, std::ostream& console) {

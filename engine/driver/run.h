@@ -5,6 +5,7 @@
 #include "veldra/engine.h"
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 
 namespace veldra::engine {
@@ -16,6 +17,11 @@ RunStatus run_names_file(const std::filesystem::path& dir, std::ostream& console
 
 // Runs the analysis of explicit paths.
 RunStatus run_paths(const RunPaths& paths, std::ostream& console);
+
+// Runs `analysis` and turns whatever it throws into a status. Bad input never gets
+// this far, so an exception that does is a fault of the program: the internal-error
+// outcome with the exception's text; a file-system failure stays a file error.
+RunStatus run_guarded(const std::function<RunStatus()>& analysis) noexcept;
 
 }  // namespace veldra::engine
 

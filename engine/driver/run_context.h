@@ -5,6 +5,7 @@
 #define VELDRA_ENGINE_DRIVER_RUN_CONTEXT_H
 
 #include "engine/driver/record_reader.h"
+#include "engine/state/iteration_outcome.h"
 #include "engine/state/problem_state.h"
 #include "veldra/engine.h"
 #include "veldra/version.h"
@@ -65,7 +66,7 @@ struct RunContext {
   RunStatus status;
 
   // Adds the summary of the problem just solved to the run status.
-  void record_summary();
+  void record_summary(const IterationOutcome& outcome);
 };
 
 // Runs every problem of the data file on already open streams and ends the run

@@ -1,9 +1,9 @@
 #include "engine/driver/problem.h"
-#include "engine/driver/record_reader.h"
 #include "engine/driver/data_error.h"
+#include "engine/driver/record_reader.h"
 #include "engine/driver/run_context.h"
 #include "engine/driver/run_stop.h"
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "engine/report/plot_file.h"
 
 #include <cmath>
@@ -33,7 +33,7 @@ RunContext::RunContext(const RunStreams& streams, FileNames file_names)
       names(std::move(file_names)),
       state(std::make_unique<ProblemState>()) {}
 
-void RunContext::record_summary() {
+void RunContext::record_summary(const IterationOutcome& outcome) {
   const ProblemState& s = *state;
   ProblemSummary sum;
   sum.number = problem;
@@ -45,10 +45,10 @@ void RunContext::record_summary() {
     sum.heading = trim_right(current_title);
   }
   sum.solved = true;
-  sum.iterations = s.iteration;
-  sum.closed = s.nnc == 0 && s.nexc == 0;
-  sum.deflection_exceeded = s.nexc > 0;
-  sum.off_curve = s.off_curve;
+  sum.iterations = outcome.iterations;
+  sum.closed = outcome.closed();
+  sum.deflection_exceeded = outcome.beyond_maximum > 0;
+  sum.off_curve = outcome.off_curve;
   sum.units = s.ctl.units;
   for (int j = 0; j <= s.n; ++j) {
     const ResultRow& r = s.results[j + 1];

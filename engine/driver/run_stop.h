@@ -3,6 +3,8 @@
 #ifndef VELDRA_ENGINE_DRIVER_RUN_STOP_H
 #define VELDRA_ENGINE_DRIVER_RUN_STOP_H
 
+#include "engine/state/soil_model_stop.h"
+
 #include <string>
 
 namespace veldra::engine {
@@ -11,13 +13,6 @@ namespace veldra::engine {
 // driver writes "END OF ANALYSIS" and the final plot block and closes the files.
 struct InputErrorStop {
   std::string message;
-};
-
-// A stop requested by a soil model: the run ends at that point, nothing further is
-// written to the report.
-struct SoilModelStop {
-  int code = 0;              // stop code, 0 when the model stops without one
-  std::string message;       // what the console was told, for the run status
 };
 
 }  // namespace veldra::engine

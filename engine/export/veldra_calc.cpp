@@ -21,13 +21,6 @@ void remember(const veldra::RunStatus& status) {
   g_last = status;
 }
 
-veldra::RunStatus failed_status(const char* what) {
-  veldra::RunStatus status;
-  status.outcome = veldra::RunOutcome::FileError;
-  status.message = what;
-  return status;
-}
-
 }  // namespace
 
 extern "C" VELDRA_API int IVELDRA(int key) {
@@ -65,23 +58,11 @@ extern "C" VELDRA_API int VELDRA_LastRunMessage(char* buf, int size) {
 namespace veldra {
 
 VELDRA_API RunStatus run_analysis(const RunPaths& paths) {
-  try {
-    return engine::run_paths(paths, std::cerr);
-  } catch (const std::exception& e) {
-    return failed_status(e.what());
-  } catch (...) {
-    return failed_status("internal error");
-  }
+  return engine::run_guarded([&] { return engine::run_paths(paths, std::cerr); });
 }
 
 VELDRA_API RunStatus run_from_names_file(const std::filesystem::path& dir) {
-  try {
-    return engine::run_names_file(dir, std::cerr);
-  } catch (const std::exception& e) {
-    return failed_status(e.what());
-  } catch (...) {
-    return failed_status("internal error");
-  }
+  return engine::run_guarded([&] { return engine::run_names_file(dir, std::cerr); });
 }
 
 }  // namespace veldra

@@ -1,8 +1,8 @@
 #include "engine/py/curve_frame.h"
 
+#include "engine/format/fortran_format.h"
 #include "engine/py/multipliers.h"
 #include "engine/py/py_input_error.h"
-#include "engine/report/fortran_format.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #ifndef VELDRA_ENGINE_PY_CURVE_FRAME_H
 #define VELDRA_ENGINE_PY_CURVE_FRAME_H
 
-#include "engine/py/py_curve_generation.h"
+#include "engine/py/generated_curve.h"
 #include "engine/py/py_model.h"
 #include "engine/py/soil_lookups.h"
 #include "engine/state/unit_labels.h"

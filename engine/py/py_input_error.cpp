@@ -1,6 +1,6 @@
 #include "engine/py/py_input_error.h"
 
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 
 namespace veldra::engine::py {
 

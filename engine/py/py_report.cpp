@@ -1,7 +1,7 @@
 #include "engine/py/py_report.h"
 
+#include "engine/format/fortran_format.h"
 #include "engine/py/py_constants.h"
-#include "engine/report/fortran_format.h"
 #include "engine/state/single_precision.h"
 
 namespace veldra::engine::py {

@@ -1,8 +1,8 @@
 #include "engine/py/rock.h"
 
-#include "engine/driver/run_stop.h"
+#include "engine/format/fortran_format.h"
 #include "engine/py/py_constants.h"
-#include "engine/report/fortran_format.h"
+#include "engine/state/soil_model_stop.h"
 
 #include <algorithm>
 #include <cmath>

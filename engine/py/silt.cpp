@@ -1,12 +1,12 @@
 #include "engine/py/silt.h"
 
-#include "engine/driver/run_stop.h"
+#include "engine/format/fortran_format.h"
 #include "engine/py/equivalent_depth.h"
 #include "engine/py/frictional_resistance.h"
 #include "engine/py/offsets.h"
 #include "engine/py/parabolic_curve.h"
 #include "engine/py/py_constants.h"
-#include "engine/report/fortran_format.h"
+#include "engine/state/soil_model_stop.h"
 
 #include <algorithm>
 #include <cmath>

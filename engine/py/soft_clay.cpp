@@ -1,9 +1,9 @@
 #include "engine/py/soft_clay.h"
 
+#include "engine/format/fortran_format.h"
 #include "engine/py/equivalent_depth.h"
 #include "engine/py/offsets.h"
 #include "engine/py/py_constants.h"
-#include "engine/report/fortran_format.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "engine/py/soil_lookups.h"
 
-#include "engine/driver/run_stop.h"
+#include "engine/format/fortran_format.h"
 #include "engine/py/py_constants.h"
-#include "engine/report/fortran_format.h"
+#include "engine/state/soil_model_stop.h"
 
 namespace veldra::engine::py {
 

@@ -1,8 +1,8 @@
 #include "engine/py/stiff_clay.h"
 
+#include "engine/format/fortran_format.h"
 #include "engine/py/offsets.h"
 #include "engine/py/py_constants.h"
-#include "engine/report/fortran_format.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "engine/report/input_echo.h"
 
-#include "engine/report/fortran_format.h"
-#include "engine/report/title_page.h"
+#include "engine/format/banner.h"
+#include "engine/format/fortran_format.h"
 
 #include <ostream>
 

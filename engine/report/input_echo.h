@@ -5,7 +5,7 @@
 #define VELDRA_ENGINE_REPORT_INPUT_ECHO_H
 
 #include "engine/state/problem_state.h"
-#include "engine/wall/station_accumulation.h"
+#include "engine/state/row_values.h"
 
 #include <iosfwd>
 

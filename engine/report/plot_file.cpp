@@ -1,6 +1,6 @@
 #include "engine/report/plot_file.h"
 
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
 #include "engine/report/results_report.h"
 
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "engine/state/single_precision.h"
 
 #include <cmath>
@@ -8,16 +8,17 @@
 
 namespace veldra::engine {
 
-void write_results(std::ostream& out, const ProblemState& st,
-                   const std::array<StationResult, kStationEntries + 1>& derived) {
+void write_results(std::ostream& out, const ProblemState& st, const IterationOutcome& outcome,
+                   const StationResults& derived) {
   const UnitLabels& u = st.labels;
-  fwrite(out, "(/,/,5X,'RESULTS -- ITERATION',I3,/,5X,'--------------------')", {st.iteration});
-  if (st.off_curve) fwrite(out, "(/,5X,'***** DEFLECTION OFF Q - W CURVES *****')");
-  if (st.nexc > 0) {
+  fwrite(out, "(/,/,5X,'RESULTS -- ITERATION',I3,/,5X,'--------------------')",
+         {outcome.iterations});
+  if (outcome.off_curve) fwrite(out, "(/,5X,'***** DEFLECTION OFF Q - W CURVES *****')");
+  if (outcome.beyond_maximum > 0) {
     fwrite(out, "(/,5X,'***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***',I4,'  *** STATIONS *****')",
-           {st.nexc});
+           {outcome.beyond_maximum});
   }
-  if (st.nnc > 0) {
+  if (outcome.not_closed > 0) {
     fwrite(out, "(/,5X,'***** SOLUTION NOT CLOSED WITHIN SPECIFIED''TOLERANCE *****')");
   }
   fwrite(out,

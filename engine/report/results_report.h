@@ -4,16 +4,18 @@
 #ifndef VELDRA_ENGINE_REPORT_RESULTS_REPORT_H
 #define VELDRA_ENGINE_REPORT_RESULTS_REPORT_H
 
+#include "engine/state/iteration_outcome.h"
 #include "engine/state/problem_state.h"
-#include "engine/wall/wall_solver.h"
+#include "engine/state/station_result.h"
 
 #include <iosfwd>
 
 namespace veldra::engine {
 
-// Stations 0 to N, from st.results and the slopes of `derived`.
-void write_results(std::ostream& out, const ProblemState& st,
-                   const std::array<StationResult, kStationEntries + 1>& derived);
+// The heading with the iteration's messages, then stations 0 to N from st.results
+// and the slopes of `derived`.
+void write_results(std::ostream& out, const ProblemState& st, const IterationOutcome& outcome,
+                   const StationResults& derived);
 
 // The force in each tieback from its station's deflection.
 struct TiebackForce {

@@ -1,6 +1,6 @@
 #include "engine/report/title_page.h"
 
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 
 #include <array>
 #include <filesystem>
@@ -32,10 +32,6 @@ std::string trim_right(std::string text) {
 }
 
 }  // namespace
-
-void write_banner(std::ostream& report, const std::string& framed_text) {
-  fwrite(report, "(/,/,6X,50('*'),/,6X,A50,/,6X,50('*'))", {framed_text});
-}
 
 void write_problem_heading(std::ostream& report, int problem, int nstage,
                            const std::string& title, const std::string& first_title) {

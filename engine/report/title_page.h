@@ -30,10 +30,6 @@ void write_problem_heading(std::ostream& report, int problem, int nstage,
 // The date and time block (DATIME).
 void write_date_time(std::ostream& report, std::time_t when, bool local_time);
 
-// A framed heading: two empty lines, 50 asterisks, "*" text "*" in 50 columns,
-// 50 asterisks, each indented 6 blanks.
-void write_banner(std::ostream& report, const std::string& framed_text);
-
 }  // namespace veldra::engine
 
 #endif

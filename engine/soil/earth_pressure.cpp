@@ -130,6 +130,7 @@ Distribution distribution(const SoilProfile& profile, const std::vector<Coeffici
   first.p = k.front().ka * top.sigma_v * top.m;
   first.p3 = top.sigma_v > 0.0 ? first.p : 0.0;
   d.points.push_back(first);
+  d.shown.push_back(first);
 
   const int exc = profile.exc;
   const double sigma_exc = exc >= 0 ? ls[static_cast<std::size_t>(exc)].sigma_v : 0.0;
@@ -152,6 +153,11 @@ Distribution distribution(const SoilProfile& profile, const std::vector<Coeffici
     double pc = top.sigma_v * c.ka * layer.m - cohesion;
     if (top.sigma_v < kSurfacePressureMin || pc < 0.0) pc = 0.0;
 
+    // Where the backfill water loads the layer, the points below the excavation
+    // level are shown with the net of the two water tables at the point.
+    const bool net_water_shown = !above && gw_l != 0.0;
+    const double soil_below = sigma_exc * c.ka * layer.m - cohesion;
+
     const double steps = std::round(layer.thickness * s);
     for (double kk = 1.0; kk <= steps; kk += 1.0) {
       if (static_cast<int>(d.points.size()) >= max_points) return d;
@@ -173,14 +179,26 @@ Distribution distribution(const SoilProfile& profile, const std::vector<Coeffici
         pt.p -= uw * layer.m;
         pt.p2 -= uw * layer.m;
       }
-      if (pt.p < kPressureFloor) pt.p = j * kPressureFloorStep;
-      if (pt.p2 < kPressureFloor) pt.p2 = j * kPressureFloorStep;
+      PressurePoint shown = pt;
+      if (net_water_shown) {
+        // γw·(head on the backfill side − head on the excavation side) at X(j)
+        const double net = in.gw * (std::max(0.0, pt.x - in.dwb) - std::max(0.0, pt.x - in.dwe));
+        shown.p2 = soil_below + net * layer.m;
+        shown.p = shown.p2 + shown.p3;
+      }
+      for (PressurePoint* q : {&pt, &shown}) {
+        if (q->p < kPressureFloor) q->p = j * kPressureFloorStep;
+        if (q->p2 < kPressureFloor) q->p2 = j * kPressureFloorStep;
+      }
       if (above) d.active_force += in.si ? (p_prev + pt.p) / 2.0 / kPointsPerMetre
                                          : (p_prev + pt.p) / 2.0;
       p_prev = pt.p;
-      pt.p3 += pc;
-      pt.p2 -= pc;
+      for (PressurePoint* q : {&pt, &shown}) {
+        q->p3 += pc;
+        q->p2 -= pc;
+      }
       d.points.push_back(pt);
+      d.shown.push_back(shown);
     }
     if (above) d.j_exc = static_cast<int>(d.points.size());
   }
@@ -205,18 +223,20 @@ bool apply_envelope(Distribution& d, double h_exc, double d1, double d2, int nsu
     p_max = kEnvelopeFactor * d.active_force * 3.0 / (2.0 * h_exc);
   }
   if (!(denominator > 0.0) || !std::isfinite(p_max)) return false;
-  const int last = std::min(d.j_exc, static_cast<int>(d.points.size()));
-  for (int j = 2; j <= last; ++j) {
-    PressurePoint& pt = d.points[static_cast<std::size_t>(j - 1)];
-    const double x = pt.x;
-    if (x < a) {
-      pt.p = p_max * x / a;
-    } else if (x <= a + b) {
-      pt.p = p_max;
-    } else if (c > 0.0) {
-      pt.p = p_max - (x - (a + b)) * p_max / c;
-    } else {
-      pt.p = p_max;  // a last support at the excavation level leaves no fall
+  for (std::vector<PressurePoint>* points : {&d.points, &d.shown}) {
+    const int last = std::min(d.j_exc, static_cast<int>(points->size()));
+    for (int j = 2; j <= last; ++j) {
+      PressurePoint& pt = (*points)[static_cast<std::size_t>(j - 1)];
+      const double x = pt.x;
+      if (x < a) {
+        pt.p = p_max * x / a;
+      } else if (x <= a + b) {
+        pt.p = p_max;
+      } else if (c > 0.0) {
+        pt.p = p_max - (x - (a + b)) * p_max / c;
+      } else {
+        pt.p = p_max;  // a last support at the excavation level leaves no fall
+      }
     }
   }
   return true;

@@ -66,6 +66,13 @@ struct DistributionInput {
 
 struct Distribution {
   std::vector<PressurePoint> points;  // every generated point, from depth 0 down
+  // The same points as the report prints and the earth-pressure graph draws them:
+  // below the excavation level the water pressure of a layer that carries the
+  // backfill water is the hydrostatic net at the point (backfill head minus
+  // excavation-side head, each from its own water table), where `points` keeps the
+  // backfill head of the layer top and subtracts the excavation side's difference
+  // of the tables again. The two differ only there, where no station is loaded.
+  std::vector<PressurePoint> shown;
   int announced = 0;         // the count N of the hand-over (may differ from points.size())
   int j_exc = 0;             // 1-based index of the last point above the excavation level
                              // (1 when no layer lies above it)
@@ -78,17 +85,18 @@ struct Distribution {
 double announced_count(const SoilProfile& profile, bool si, double wall_length);
 
 // BULK: the pressure points layer by layer, with water pressure on both sides,
-// surcharge pressure, cohesion, and the floors that keep every pressure positive.
-// Generation stops after `limit` points once the excavation level is passed.
+// surcharge pressure, cohesion, and the floors that keep every pressure positive,
+// and the points as shown. Generation stops after `limit` points once the
+// excavation level is passed.
 Distribution distribution(const SoilProfile& profile, const std::vector<Coefficients>& k,
                           const DistributionInput& in, int limit);
 
 // The apparent-pressure envelope for anchored walls: points 2 to j_exc get a
 // trapezoid of area 1.3·F_a rising to its peak at 2/3 of the first support depth d1
 // and falling from 2/3 of the way from the last support d2 (one support: from d1)
-// to the excavation level. P2 and P3 are left as they are. Returns false, changing
-// nothing, when the supports leave the peak undefined (nsup < 1, or a
-// non-positive or non-finite peak denominator).
+// to the excavation level, in the points and the points shown alike. P2 and P3 are
+// left as they are. Returns false, changing nothing, when the supports leave the
+// peak undefined (nsup < 1, or a non-positive or non-finite peak denominator).
 bool apply_envelope(Distribution& d, double h_exc, double d1, double d2, int nsup);
 
 }  // namespace veldra::engine::soil

@@ -1,7 +1,7 @@
 #include "engine/soil/soil_report.h"
 
-#include "engine/report/fortran_format.h"
-#include "engine/report/title_page.h"
+#include "engine/format/banner.h"
+#include "engine/format/fortran_format.h"
 #include "engine/soil/soil_constants.h"
 #include "engine/soil/surcharge.h"
 

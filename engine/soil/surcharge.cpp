@@ -1,7 +1,6 @@
 #include "engine/soil/surcharge.h"
 
-#include "engine/report/fortran_format.h"
-#include "engine/soil/earth_pressure_generation.h"
+#include "engine/format/fortran_format.h"
 #include "engine/soil/soil_constants.h"
 
 #include <cmath>

@@ -47,4 +47,12 @@ void write_surcharges_skipped(std::ostream& report);
 
 }  // namespace veldra::engine::soil
 
+namespace veldra::engine {
+
+// SURCHG: the lateral pressure from the surcharge table at a depth below the top of
+// the wall, per unit width. Also left in st.surcharge_pressure.
+double surchg(ProblemState& st, double depth);
+
+}  // namespace veldra::engine
+
 #endif

@@ -150,7 +150,8 @@ struct ProblemState {
   Controls ctl;
   UnitLabels labels;
 
-  // Wall properties (record 3) and what is derived from them.
+  // Wall properties (record 3) and what is derived from N and h; set_increments()
+  // is the one place that writes them.
   int n = 0;
   double h = 0.0;
   double dmax = 0.0;
@@ -161,8 +162,19 @@ struct ProblemState {
   double h_sq = 0.0;
   double h_cube = 0.0;
   double wall_length = 0.0;
-  int n4 = 0, n5 = 0, n6 = 0, n7 = 0;  // index bounds N+4 .. N+7
   double h_curves = 0.0;     // second copy of h for the curve readers
+
+  // N increments of length h, and 2h, h², h³, the wall length N·h and the curve
+  // readers' copy of h.
+  void set_increments(int increments, double length) {
+    n = increments;
+    h = length;
+    two_h = 2.0 * h;
+    h_sq = h * h;
+    h_cube = h_sq * h;
+    wall_length = n * h;
+    h_curves = h;
+  }
 
   // Per-problem controls, reset at the start of every problem.
   int continuation = 0;
@@ -174,6 +186,13 @@ struct ProblemState {
   // Per-station arrays.
   StationArray F{}, Q{}, S{}, T{}, R{}, P{}, W{}, Q2{}, S2{}, AA{}, BB{}, CC{}, Wprev{};
   StationCodes KODE{};
+
+  // Work arrays of the stabilised iteration: the deflections at which the curves
+  // are linearized, the solution they give, a trial point between the two, and
+  // the deflections and stiffness the specified scheme ended with.
+  struct StabilisedWork {
+    StationArray at{}, image{}, trial{}, kept_w{}, kept_f{};
+  } stabilised;
 
   // Tables held between reading and solving (1-based).
   std::array<Restraint, kMaxRestraints + 1> restraints{};
@@ -204,12 +223,6 @@ struct ProblemState {
   double surcharge_pressure = 0.0;  // left by SURCHG
   double bottom_pressure = 0.0;
   double sigma_v_excavation = 0.0;  // effective vertical stress at the excavation level
-
-  // Iteration outcome.
-  int iteration = 0;
-  bool off_curve = false;
-  int nnc = 0;               // stations not closed
-  int nexc = 0;              // stations beyond DMAX
 };
 
 }  // namespace veldra::engine

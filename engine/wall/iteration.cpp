@@ -1,7 +1,7 @@
 #include "engine/wall/iteration.h"
 
-#include "engine/report/fortran_format.h"
-#include "engine/wall/wall_solver.h"
+#include "engine/format/fortran_format.h"
+#include "engine/wall/stabilised_iteration.h"
 
 #include <cmath>
 #include <ostream>
@@ -38,7 +38,8 @@ void add_span(ProblemState& st, int s, int e, int e_uncut, ChordAt&& chord_at) {
 
 // Applies the span from curve a (from its start station) to curve b (at its
 // station). Returns false when the span ends above its start.
-bool apply_span(ProblemState& st, const Curve& a, const Curve& b, bool same_curve) {
+bool apply_span(ProblemState& st, const Curve& a, const Curve& b, bool same_curve,
+                bool& off_curve) {
   const int s = a.start;
   const int e = b.station;
   if (e < s) return false;
@@ -46,7 +47,7 @@ bool apply_span(ProblemState& st, const Curve& a, const Curve& b, bool same_curv
     // Two chained curves at one station leave nothing between them to interpolate.
     if (!same_curve || s > st.n) return true;
     const int i = station_index(s);
-    const Chord c = linearize(a, st.W[i], st.off_curve);
+    const Chord c = linearize(a, st.W[i], off_curve);
     st.Q2[i] += c.q;
     st.S2[i] += c.s;
     return true;
@@ -55,7 +56,7 @@ bool apply_span(ProblemState& st, const Curve& a, const Curve& b, bool same_curv
   const int e_cut = e > st.n ? st.n : e;
   add_span(st, s, e_cut, e, [&](int j) {
     const double w = st.W[station_index(j)];
-    return std::pair{linearize(a, w, st.off_curve), linearize(b, w, st.off_curve)};
+    return std::pair{linearize(a, w, off_curve), linearize(b, w, off_curve)};
   });
   return true;
 }
@@ -69,13 +70,11 @@ const FortranFormat& monitor_line() {
 }
 constexpr std::size_t kMonitorLineRoom = 128;  // the line is 79 characters
 
-int count_changed_since_outer(const ProblemState& st) {
-  int count = 0;
-  for (int j = 0; j <= st.n; ++j) {
-    const int i = station_index(j);
-    if (std::fabs(st.W[i] - st.Wprev[i]) > st.tol) ++count;
-  }
-  return count;
+// The line buffer of this thread, with its room made before the loop starts.
+std::string& monitor_buffer() {
+  thread_local std::string line;
+  line.reserve(kMonitorLineRoom);
+  return line;
 }
 
 }  // namespace
@@ -98,7 +97,7 @@ Chord linearize(const Curve& c, double w, bool& off_curve) {
   return {s * c.y[i1] + c.pc[i1], s};
 }
 
-bool apply_curve_spans(ProblemState& st) {
+bool apply_curve_spans(ProblemState& st, bool& off_curve) {
   bool open = false;
   bool opened_alone = false;  // the open chain's start has not been joined to any curve
   int start = 0;
@@ -107,14 +106,14 @@ bool apply_curve_spans(ProblemState& st) {
     if (!open) {
       start = k;
       if (curve.chain == 0) {
-        if (!apply_span(st, curve, curve, true)) return false;
+        if (!apply_span(st, curve, curve, true, off_curve)) return false;
       } else {
         open = true;
         opened_alone = true;
       }
       continue;
     }
-    if (!apply_span(st, st.curves[start], curve, false)) return false;
+    if (!apply_span(st, st.curves[start], curve, false, off_curve)) return false;
     opened_alone = false;
     if (curve.chain == 1) {
       start = k;
@@ -127,7 +126,7 @@ bool apply_curve_spans(ProblemState& st) {
   // its own station.
   if (open && opened_alone) {
     const Curve& curve = st.curves[start];
-    if (!apply_span(st, curve, curve, true)) return false;
+    if (!apply_span(st, curve, curve, true, off_curve)) return false;
   }
   return true;
 }
@@ -155,40 +154,65 @@ void write_monitor_heading(std::ostream& notes) {
   fwrite(notes, "(/,/,/,5X,'ITERATION MONITOR DATA',/,5X,'----------------------')");
 }
 
-bool iterate(ProblemState& st, std::ostream& notes) {
+std::optional<SolveCounts> solve_linearized(ProblemState& st, bool& off_curve) {
   const int first = station_index(-1);
   const int last = station_index(st.n + 1);
-  st.iteration = 0;
-  const FortranFormat& monitor = monitor_line();
-  thread_local std::string line;
-  line.reserve(kMonitorLineRoom);
-  for (int it = 1; it <= st.max_iterations; ++it) {
-    st.iteration = it;
-    for (int i = first; i <= last; ++i) {
-      st.Q2[i] = st.Q[i];
-      st.S2[i] = st.S[i];
-    }
-    st.off_curve = false;
-    for (int k = 1; k <= st.ncur; ++k) st.curves[k].start = st.curves[k].station;
-    if (!apply_curve_spans(st)) return false;
-    solve_wall(st);
-    const int w1 = station_index(1);
-    const FormatValue values[] = {it,          st.off_curve ? "YES" : "NO", st.nnc,
-                                  st.W[w1],    st.W[w1 + 1],                st.W[w1 + 2],
-                                  st.W[w1 + 3], st.W[w1 + 4]};
-    line.clear();
-    monitor.format_to(line, values);
-    line.push_back('\n');
-    notes.write(line.data(), static_cast<std::streamsize>(line.size()));
-    if (st.nexc > 0) break;
-    if (st.nnc > 0) continue;
-    if (st.ctl.nei == 0) break;
-    st.nnc = count_changed_since_outer(st);
-    if (st.nnc == 0) break;
-    st.Wprev = st.W;
-    for (int k = 1; k <= st.ctl.nei; ++k) update_ei(st, st.ei_sets[k]);
+  for (int i = first; i <= last; ++i) {
+    st.Q2[i] = st.Q[i];
+    st.S2[i] = st.S[i];
   }
-  return true;
+  off_curve = false;
+  for (int k = 1; k <= st.ncur; ++k) st.curves[k].start = st.curves[k].station;
+  if (!apply_curve_spans(st, off_curve)) return std::nullopt;
+  return solve_wall(st);
+}
+
+void write_monitor_line(std::ostream& notes, int iteration, bool off_curve, int changed,
+                        const ProblemState& st) {
+  std::string& line = monitor_buffer();
+  const int w1 = station_index(1);
+  const FormatValue values[] = {iteration,    off_curve ? "YES" : "NO", changed,
+                                st.W[w1],     st.W[w1 + 1],             st.W[w1 + 2],
+                                st.W[w1 + 3], st.W[w1 + 4]};
+  line.clear();
+  monitor_line().format_to(line, values);
+  line.push_back('\n');
+  notes.write(line.data(), static_cast<std::streamsize>(line.size()));
+}
+
+bool close_ei_step(ProblemState& st, int& not_closed) {
+  not_closed = 0;
+  if (st.ctl.nei == 0) return true;
+  for (int j = 0; j <= st.n; ++j) {
+    const int i = station_index(j);
+    if (std::fabs(st.W[i] - st.Wprev[i]) > st.tol) ++not_closed;
+  }
+  if (not_closed == 0) return true;
+  st.Wprev = st.W;
+  for (int k = 1; k <= st.ctl.nei; ++k) update_ei(st, st.ei_sets[k]);
+  return false;
+}
+
+std::optional<IterationOutcome> iterate(ProblemState& st, std::ostream& notes) {
+  // The layout is parsed and the buffer made here, so that the loop allocates nothing.
+  monitor_line();
+  monitor_buffer();
+  IterationOutcome out;
+  for (int it = 1; it <= st.max_iterations; ++it) {
+    out.iterations = it;
+    const std::optional<SolveCounts> counts = solve_linearized(st, out.off_curve);
+    if (!counts) return std::nullopt;
+    out.beyond_maximum = counts->beyond_maximum;
+    out.not_closed = counts->changed;
+    write_monitor_line(notes, it, out.off_curve, counts->changed, st);
+    if (counts->beyond_maximum > 0) break;
+    if (counts->changed > 0) continue;
+    if (close_ei_step(st, out.not_closed)) break;
+  }
+  // The scheme can fall into a cycle between two segments of a curve; a problem
+  // that it leaves open gets a stabilised iteration of the same equations.
+  if (out.not_closed > 0 && out.beyond_maximum == 0) stabilise(st, notes, out);
+  return out;
 }
 
 }  // namespace veldra::engine

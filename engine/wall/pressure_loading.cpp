@@ -5,7 +5,7 @@
 
 namespace veldra::engine {
 
-void apply_width_factors(ProblemState& st, std::vector<PressurePoint>& points) {
+double scale_by_widths(const ProblemState& st, std::vector<PressurePoint>& points) {
   double factor = st.wall.wa;
   for (PressurePoint& p : points) {
     if (p.x > st.hfree) factor = st.wall.wp;
@@ -13,7 +13,11 @@ void apply_width_factors(ProblemState& st, std::vector<PressurePoint>& points) {
     p.p2 *= factor;
     p.p3 *= factor;
   }
-  st.width_factor = factor;
+  return factor;
+}
+
+void apply_width_factors(ProblemState& st, std::vector<PressurePoint>& points) {
+  st.width_factor = scale_by_widths(st, points);
   st.bottom_pressure = points.empty() ? 0.0 : points.back().p;
 }
 

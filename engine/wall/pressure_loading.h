@@ -11,7 +11,11 @@ namespace veldra::engine {
 
 // Generated pressures are per unit width: the points at or above the excavation
 // level take the width Wa, those from the first point below it on the width Wp.
-// Sets st.width_factor and st.bottom_pressure (the last point's total).
+// Returns the width of the last point.
+double scale_by_widths(const ProblemState& st, std::vector<PressurePoint>& points);
+
+// scale_by_widths() for the points that load the wall; sets st.width_factor and
+// st.bottom_pressure (the last point's total).
 void apply_width_factors(ProblemState& st, std::vector<PressurePoint>& points);
 
 // Multiplies every total of st.pressure by h and adds to Q at stations 1 to NST the

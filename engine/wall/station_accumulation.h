@@ -4,14 +4,9 @@
 #define VELDRA_ENGINE_WALL_STATION_ACCUMULATION_H
 
 #include "engine/state/problem_state.h"
-
-#include <array>
+#include "engine/state/row_values.h"
 
 namespace veldra::engine {
-
-// The six station arrays a table row feeds, in the order EI, Q, S, T, R, P.
-inline constexpr int kRowValues = 6;
-using RowValues = std::array<double, kRowValues>;
 
 // Adds the values of a range: from station s with values u to station e with
 // values z, linearly; the two end stations receive half values so that two ranges

@@ -19,7 +19,20 @@ void set_boundary_codes(ProblemState& st) {
   }
 }
 
-void solve_wall(ProblemState& st) {
+bool has_lateral_support(const ProblemState& st) {
+  for (int r = 1; r <= st.ctl.nbc; ++r) {
+    if (st.restraints[r].code != 2) return true;  // 1 deflection, 3 deflection and slope
+  }
+  for (int j = 0; j <= st.n; ++j) {
+    if (st.S[station_index(j)] != 0.0) return true;
+  }
+  for (int k = 1; k <= st.ncur; ++k) {
+    if (st.curves[k].station <= st.n) return true;
+  }
+  return false;
+}
+
+SolveCounts solve_wall(ProblemState& st) {
   const double h = st.h;
   const double h2 = st.h_sq;
   const double h3 = st.h_cube;
@@ -90,20 +103,18 @@ void solve_wall(ProblemState& st) {
   st.W[tip + 2] = 0.0;
   st.W[tip + 3] = 0.0;
   st.W[last] = st.AA[last] * st.W[last + 2] + st.BB[last] * st.W[last + 1] + st.CC[last];
-  int nexc = 0;
-  int nnc = 0;
+  SolveCounts counts;
   for (int i = tip; i >= top; --i) {
     const double w = st.AA[i] * st.W[i + 2] + st.BB[i] * st.W[i + 1] + st.CC[i];
-    if (std::fabs(w) > st.dmax) ++nexc;
-    if (std::fabs(w - st.W[i]) > st.tol) ++nnc;
+    if (std::fabs(w) > st.dmax) ++counts.beyond_maximum;
+    if (std::fabs(w - st.W[i]) > st.tol) ++counts.changed;
     st.W[i] = w;
   }
   st.W[first] = st.AA[first] * st.W[first + 2] + st.BB[first] * st.W[first + 1] + st.CC[first];
-  st.nexc = nexc;
-  st.nnc = nnc;
+  return counts;
 }
 
-void derive_results(ProblemState& st, std::array<StationResult, kStationEntries + 1>& out) {
+void derive_results(ProblemState& st, StationResults& out) {
   const double h = st.h;
   const int first = station_index(-1);
   const int top = station_index(0);

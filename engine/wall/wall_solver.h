@@ -5,6 +5,7 @@
 #define VELDRA_ENGINE_WALL_WALL_SOLVER_H
 
 #include "engine/state/problem_state.h"
+#include "engine/state/station_result.h"
 
 namespace veldra::engine {
 
@@ -14,20 +15,26 @@ namespace veldra::engine {
 // given too. All other stations are free (1).
 void set_boundary_codes(ProblemState& st);
 
+// True when something holds the wall against a lateral translation: a p-y curve at
+// a station of the wall, a lateral spring or tieback (S at a station 0..N), or a
+// restraint row that gives a deflection. Without any of these a uniform deflection
+// costs nothing: the difference equations have no unique solution.
+bool has_lateral_support(const ProblemState& st);
+
+// What a solution counts over stations 0..N: those whose |W| exceeds DMAX and
+// those whose W moved by more than TOL from the deflections it replaced.
+struct SolveCounts {
+  int beyond_maximum = 0;
+  int changed = 0;
+};
+
 // Solves for W at stations −1 to N+1 with the working load Q2 and stiffness S2,
-// keeping W(N+2) = W(N+3) = 0. Counts into st.nexc the stations 0..N whose |W|
-// exceeds DMAX and into st.nnc those whose W changed by more than TOL.
-void solve_wall(ProblemState& st);
+// keeping W(N+2) = W(N+3) = 0.
+SolveCounts solve_wall(ProblemState& st);
 
 // Slope, moment, shear and net reaction per station for the report and the plot
 // file (st.results, stations 0 to N+1, st.npts = N + 2), after the iteration.
-struct StationResult {
-  double slope = 0.0;
-  double moment = 0.0;
-  double shear = 0.0;
-  double reaction = 0.0;
-};
-void derive_results(ProblemState& st, std::array<StationResult, kStationEntries + 1>& out);
+void derive_results(ProblemState& st, StationResults& out);
 
 }  // namespace veldra::engine
 

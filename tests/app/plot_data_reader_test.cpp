@@ -5,15 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "engine/report/plot_file.h"
-#include "engine/state/problem_state.h"
 #include "framework/main_graphs.h"
+#include "tests/support/plot_writing.h"
 #include "tests/support/temp_dir.h"
 
 namespace veldra::app::test {
@@ -340,27 +338,10 @@ TEST_F(PlotDataReading, ReadingAgainReplacesTheCurves) {
 // engine's own plot writer, read back.
 TEST_F(PlotDataReading, ValuesWithThreeDigitExponentsAreReadAsTheEngineWritesThem) {
   const double extremes[] = {1e-120, 1e120, -1e-120, -1e120};
-  auto state = std::make_unique<engine::ProblemState>();
-  engine::ProblemState& st = *state;
-  st.ctl.units = 2;
-  st.ncur = 1;
-  st.curves[1].station = 3;
-  st.curves[1].n = 4;
-  std::vector<engine::PressurePoint> pressure;
-  for (int i = 0; i < 4; ++i) {
-    const double v = extremes[i];
-    pressure.push_back({v, v, v, v});
-    st.curves[1].y[i + 1] = v;
-    st.curves[1].p[i + 1] = v;
-    st.results[i + 1] = {v, v, v, v, v};
-  }
-  std::ostringstream plot;
-  engine::write_plot_pressure(plot, pressure);
-  engine::write_plot_curves(plot, st, /*depth_headers=*/false);
-  engine::write_plot_results(plot, 1, 4, 2, st.results);
-  ASSERT_NE(plot.str().find("0.1000-119"), std::string::npos) << plot.str();
+  const std::string plot = veldra::test::PlotOfValues({std::begin(extremes), std::end(extremes)});
+  ASSERT_NE(plot.find("0.1000-119"), std::string::npos) << plot;
 
-  const PlotDataResult result = Read(plot.str());
+  const PlotDataResult result = Read(plot);
   ASSERT_TRUE(result.complete) << result.cause;
   for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE(extremes[i]);

@@ -19,6 +19,18 @@ const char* const kOutputs[] = {".vd5o", ".vd5p", ".vd5r"};
 
 // A data file the reader refuses: the control record ends early.
 const char* const kTruncated = "TRUNCATED WALL\n1 0 1\n";
+// The small cantilever with an allowable deflection of 0.1 in, which its 0.58 in
+// exceed.
+const char* const kBeyondAllowable =
+    "CANTILEVER TEST WALL\n"
+    "1 1\t1\t0\t0\t0 0 1 0 0\n"
+    "10 12\t0.1\t0.001\t0\t12\n"
+    "3\t10\t0\t0\n"
+    "0\t10\t1\t1.0E9\n"
+    "1\n"
+    "1\t0\t0\t1000\t0\t0\n"
+    "0\n"
+    "0\n";
 
 // The bundled examples, copied into `dir`; returns their names in order.
 std::vector<std::string> copy_examples(const TempDir& dir) {
@@ -134,10 +146,10 @@ TEST(Batch, AFailingFileDoesNotStopTheOthers) {
   EXPECT_LT(first, missing);
   EXPECT_LT(missing, truncated);
   EXPECT_LT(truncated, last);
-  EXPECT_NE(line_of(run.out, "missing.vd5d").find(" file error   no such file"),
+  EXPECT_NE(line_of(run.out, "missing.vd5d").find(" file error      no such file"),
             std::string::npos)
       << run.out;
-  EXPECT_NE(line_of(run.out, "truncated.vd5d").find(" input error  ERROR STOP"),
+  EXPECT_NE(line_of(run.out, "truncated.vd5d").find(" input error     ERROR STOP"),
             std::string::npos)
       << run.out;
   EXPECT_NE(line_of(run.out, good_first).find(" finished "), std::string::npos) << run.out;
@@ -242,6 +254,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SingleCase{"Finished", kCantilever, 0, "wall.vd5d: analysis finished\n  problem 1 ", ""},
         SingleCase{"InputError", kTruncated, 2, "wall.vd5d: input error: ERROR STOP", ""},
+        SingleCase{"NotClosed", kBeyondAllowable, 5,
+                   "wall.vd5d: analysis finished without closing\n  problem 1 (CANTILEVER TEST "
+                   "WALL): 1 iteration, allowable deflection exceeded;",
+                   ""},
         SingleCase{"Missing", nullptr, 1, "", "veldra-calc: wall.vd5d: no such file\n"}),
     [](const auto& info) { return std::string(info.param.label); });
 

@@ -1,4 +1,4 @@
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 
 #include <gtest/gtest.h>
 

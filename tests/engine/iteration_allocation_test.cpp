@@ -14,6 +14,7 @@
 #include <fstream>
 #include <memory>
 #include <new>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -45,11 +46,7 @@ using engine::station_index;
 std::unique_ptr<ProblemState> wall_on_curves() {
   auto st = std::make_unique<ProblemState>();
   st->ctl.units = 2;
-  st->n = 200;
-  st->h = 0.1;
-  st->two_h = 0.2;
-  st->h_sq = 0.01;
-  st->h_cube = 0.001;
+  st->set_increments(200, 0.1);
   st->dmax = 1.0;
   st->tol = 1e-6;
   engine::RowValues ei{};
@@ -81,25 +78,31 @@ std::unique_ptr<ProblemState> wall_on_curves() {
   return st;
 }
 
+struct CountedRun {
+  long allocations = -1;
+  engine::IterationOutcome outcome;
+};
+
 // Allocations of one engine::iterate from zero deflections with at most
 // `max_iterations` iterations, on a thread of its own when `fresh_thread` is set.
-long allocations_of_iterate(ProblemState& st, std::ostream& notes, int max_iterations,
-                            bool fresh_thread) {
+CountedRun allocations_of_iterate(ProblemState& st, std::ostream& notes, int max_iterations,
+                                  bool fresh_thread) {
   st.W.fill(0.0);
   st.Wprev.fill(0.0);
   st.max_iterations = max_iterations;
-  long allocations = -1;
+  CountedRun counted;
   auto run = [&] {
     const long before = t_allocations;
-    engine::iterate(st, notes);
-    allocations = t_allocations - before;
+    const std::optional<engine::IterationOutcome> outcome = engine::iterate(st, notes);
+    counted.allocations = t_allocations - before;
+    if (outcome) counted.outcome = *outcome;
   };
   if (fresh_thread) {
     std::thread(run).join();
   } else {
     run();
   }
-  return allocations;
+  return counted;
 }
 
 class IterationAllocations : public ::testing::Test {
@@ -118,18 +121,22 @@ class IterationAllocations : public ::testing::Test {
 // A whole loop allocates exactly what a loop of no iteration does: the preparation
 // of a new thread before the loop, nothing in it, not even in its first iteration.
 TEST_F(IterationAllocations, NoneInsideTheLoopOnAFreshThread) {
-  const long setup = allocations_of_iterate(*st_, notes_, 0, true);
-  const long whole = allocations_of_iterate(*st_, notes_, engine::kDefaultMaxIterations, true);
-  EXPECT_TRUE(st_->nnc == 0 && st_->nexc == 0) << "the wall must close";
-  EXPECT_GT(st_->iteration, 10) << "the loop, the outer one included, must have run";
-  EXPECT_EQ(whole - setup, 0) << "setup " << setup << ", whole loop " << whole;
+  const long setup = allocations_of_iterate(*st_, notes_, 0, true).allocations;
+  const CountedRun whole =
+      allocations_of_iterate(*st_, notes_, engine::kDefaultMaxIterations, true);
+  EXPECT_TRUE(whole.outcome.closed()) << "the wall must close";
+  EXPECT_GT(whole.outcome.iterations, 10) << "the loop, the outer one included, must have run";
+  EXPECT_EQ(whole.allocations - setup, 0)
+      << "setup " << setup << ", whole loop " << whole.allocations;
 }
 
 // An engine that has run before on its thread (a batch worker's next file)
 // allocates nothing at all.
 TEST_F(IterationAllocations, NoneOnAThreadThatRanBefore) {
-  EXPECT_EQ(allocations_of_iterate(*st_, notes_, engine::kDefaultMaxIterations, false), 0);
-  EXPECT_GT(st_->iteration, 10);
+  const CountedRun run =
+      allocations_of_iterate(*st_, notes_, engine::kDefaultMaxIterations, false);
+  EXPECT_EQ(run.allocations, 0);
+  EXPECT_GT(run.outcome.iterations, 10);
 }
 
 // The counter itself sees the allocations it is meant to catch.

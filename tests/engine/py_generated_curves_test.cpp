@@ -1,7 +1,7 @@
 // Generated curves checked against values worked out by hand from the formulas of
 // each soil type, through the whole p-y setup: layers, look-ups, curve shape,
 // multipliers, offsets, the printed rows and the hand-over records.
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "tests/engine/py_test_problem.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The soil look-ups of the p-y generators, the factor tables and the p- and
 // y-multipliers.
-#include "engine/driver/run_stop.h"
 #include "engine/py/multipliers.h"
 #include "engine/py/py_layers.h"
 #include "engine/py/soil_lookups.h"
 #include "engine/state/single_precision.h"
+#include "engine/state/soil_model_stop.h"
 #include "tests/engine/py_test_problem.h"
 
 #include <gtest/gtest.h>

@@ -4,9 +4,9 @@
 #ifndef VELDRA_TESTS_ENGINE_PY_TEST_PROBLEM_H
 #define VELDRA_TESTS_ENGINE_PY_TEST_PROBLEM_H
 
+#include "engine/driver/py_curve_step.h"
 #include "engine/driver/run_context.h"
 #include "engine/driver/run_stop.h"
-#include "engine/py/py_curve_generation.h"
 
 #include <cstdlib>
 #include <sstream>

@@ -76,20 +76,24 @@ TEST(Linearize, ACurveOfTwoPointsIsAlwaysFlagged) {
 
 std::unique_ptr<ProblemState> state_with_curves(int n, std::initializer_list<Curve> curves) {
   auto st = std::make_unique<ProblemState>();
-  st->n = n;
-  st->h = 1.0;
+  st->set_increments(n, 1.0);
   for (const Curve& c : curves) st->curves[++st->ncur] = c;
   return st;
 }
 
 double S2(const ProblemState& st, int station) { return st.S2[station_index(station)]; }
 
+bool apply_spans(ProblemState& st) {
+  bool off_curve = false;
+  return engine::apply_curve_spans(st, off_curve);
+}
+
 TEST(CurveSpans, ThreeChainedCurvesInterpolateWithHalvesAtTheChainEnds) {
   // Linear springs of stiffness 20, 40 and 60 at stations 20, 25 and 30 (W = 0).
   auto st = state_with_curves(40, {curve_of({{-1, 20}, {0, 0}, {1, -20}}, 20, 1),
                                    curve_of({{-1, 40}, {0, 0}, {1, -40}}, 25, 1),
                                    curve_of({{-1, 60}, {0, 0}, {1, -60}}, 30, 1)});
-  ASSERT_TRUE(engine::apply_curve_spans(*st));
+  ASSERT_TRUE(apply_spans(*st));
   EXPECT_DOUBLE_EQ(S2(*st, 19), 0.0);
   EXPECT_DOUBLE_EQ(S2(*st, 20), 10.0);
   EXPECT_DOUBLE_EQ(S2(*st, 22), 28.0);
@@ -103,7 +107,7 @@ TEST(CurveSpans, ACurveAboveTheExcavationActsAtItsStationOnly) {
   auto st = state_with_curves(40, {curve_of({{-1, 20}, {0, 0}, {1, -20}}, 5, 0),
                                    curve_of({{-1, 40}, {0, 0}, {1, -40}}, 25, 1),
                                    curve_of({{-1, 60}, {0, 0}, {1, -60}}, 30, 1)});
-  ASSERT_TRUE(engine::apply_curve_spans(*st));
+  ASSERT_TRUE(apply_spans(*st));
   EXPECT_DOUBLE_EQ(S2(*st, 5), 20.0);
   EXPECT_DOUBLE_EQ(S2(*st, 4), 0.0);
   EXPECT_DOUBLE_EQ(S2(*st, 6), 0.0);
@@ -114,14 +118,14 @@ TEST(CurveSpans, ALoneCurveThatOpensAChainStillActsAtItsStation) {
   // A single user curve below the excavation level has no partner to interpolate
   // with; it must not silently vanish.
   auto st = state_with_curves(40, {curve_of({{-1, 40}, {0, 0}, {1, -40}}, 25, 1)});
-  ASSERT_TRUE(engine::apply_curve_spans(*st));
+  ASSERT_TRUE(apply_spans(*st));
   EXPECT_DOUBLE_EQ(S2(*st, 25), 40.0);
 }
 
 TEST(CurveSpans, ASpanBelowTheTipIsCutAtTheTip) {
   auto st = state_with_curves(22, {curve_of({{-1, 20}, {0, 0}, {1, -20}}, 20, 1),
                                    curve_of({{-1, 20}, {0, 0}, {1, -20}}, 24, 1)});
-  ASSERT_TRUE(engine::apply_curve_spans(*st));
+  ASSERT_TRUE(apply_spans(*st));
   EXPECT_DOUBLE_EQ(S2(*st, 20), 10.0);
   EXPECT_DOUBLE_EQ(S2(*st, 21), 20.0);
   EXPECT_DOUBLE_EQ(S2(*st, 22), 10.0);
@@ -131,7 +135,7 @@ TEST(CurveSpans, ASpanBelowTheTipIsCutAtTheTip) {
 TEST(CurveSpans, CurvesOutOfStationOrderAreRefused) {
   auto st = state_with_curves(40, {curve_of({{0, 0}, {1, -20}, {2, -30}}, 30, 1),
                                    curve_of({{0, 0}, {1, -20}, {2, -30}}, 25, 1)});
-  EXPECT_FALSE(engine::apply_curve_spans(*st));
+  EXPECT_FALSE(apply_spans(*st));
 }
 
 TEST(Tieback, StiffnessAndPrestressLoadInEnglishUnits) {
@@ -178,9 +182,7 @@ TEST(Tieback, ForcesFollowFromTheStationDeflection) {
 
 TEST(MomentEi, UpdateTakesTheSecantStiffnessOfTheCurvature) {
   auto st = std::make_unique<ProblemState>();
-  st->n = 4;
-  st->h = 1.0;
-  st->h_sq = 1.0;
+  st->set_increments(4, 1.0);
   engine::EiSet set;
   set.first = 2;
   set.last = 2;

@@ -1,13 +1,15 @@
 // Earth-pressure coefficients, layer resultants, the generated distribution and the
 // apparent-pressure envelope of anchored walls.
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "engine/soil/earth_pressure.h"
 #include "engine/soil/soil_constants.h"
 #include "engine/soil/soil_profile.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace veldra::engine::soil {
@@ -209,6 +211,53 @@ TEST(Distribution, EqualWaterLevelsOnBothSidesCancelAboveTheExcavation) {
   }
   EXPECT_EQ(f.water_switch, 1);
 }
+
+struct NetWaterCase {
+  const char* label;
+  double dwe;                // water table on the excavation side
+};
+
+void PrintTo(const NetWaterCase& c, std::ostream* os) { *os << c.label; }
+
+class NetWaterBelowExcavation : public ::testing::TestWithParam<NetWaterCase> {};
+
+// Sand to 8 m, backfill water at 1 m, excavation at 4 m. Below the excavation level
+// the points shown carry the hydrostatic net γw·((x - 1) - max(0, x - DWe)) on the
+// soil's Ka·σv'(4); the points that load the wall keep the method's values (the
+// backfill head of the layer top, 3 γw, less γw·(1 - DWe) below the excavation-side
+// table), and above the excavation level the two are one.
+TEST_P(NetWaterBelowExcavation, IsShownWhileTheLoadingPointsKeepTheirValues) {
+  const double gw = kGammaWaterSI;
+  const double dwe = GetParam().dwe;
+  const SoilProfile p = profile_of({sand(8.0, 20.0, 30.0)}, 4.0, 1.0, 0.0);
+  const std::vector<Coefficients> k = coefficients(p, 0.0, 4.0);
+  const Distribution d = distribution(p, k, frame(true, 8.0, 4.0, 1.0, dwe), 1000);
+  ASSERT_EQ(d.shown.size(), d.points.size());
+  const double soil = (20.0 + (20.0 - gw) * 3.0) * k.back().ka;
+  int below = 0;
+  for (std::size_t i = 0; i < d.points.size(); ++i) {
+    const PressurePoint& pt = d.points[i];
+    const PressurePoint& shown = d.shown[i];
+    if (pt.x <= 4.0) {
+      EXPECT_EQ(shown.p, pt.p) << pt.x;
+      EXPECT_EQ(shown.p2, pt.p2) << pt.x;
+      continue;
+    }
+    ++below;
+    const double net = gw * ((pt.x - 1.0) - std::max(0.0, pt.x - dwe));
+    EXPECT_NEAR(shown.p, soil + net, 1e-9) << pt.x;
+    EXPECT_NEAR(shown.p2, soil + net, 1e-9) << pt.x;
+    const double specified = soil + 3.0 * gw - (pt.x > dwe ? (1.0 - dwe) * gw : 0.0);
+    EXPECT_NEAR(pt.p, specified, 1e-9) << pt.x;
+  }
+  EXPECT_EQ(below, 80);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, NetWaterBelowExcavation,
+    ::testing::Values(NetWaterCase{"DewateredToTheExcavationLevel", 4.0},
+                      NetWaterCase{"DewateredBelowIt", 5.5}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(Distribution, TensionIsFlooredToTinyIncreasingValues) {
   const SoilProfile p = profile_of({clay(4.0, 18.0, 30.0), sand(6.0, 20.0, 32.0)}, 6.0, 50.0, 0.0);

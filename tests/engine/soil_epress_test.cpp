@@ -1,16 +1,18 @@
 // Generated earth pressure through a whole analysis: the report sections and their
 // layout, the pressures handed to the wall, the stops and the input errors of the
 // soil profile, and the surcharges of a user-specified distribution.
-#include "engine/report/fortran_format.h"
+#include "engine/format/fortran_format.h"
 #include "tests/support/engine_run.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace veldra::test {
@@ -217,6 +219,63 @@ TEST(Epress, ThePointsCarryTheValuesOfTheirRecords) {
   ASSERT_EQ(lines.size(), 41u);  // 2 m of wall, one point per 0.05 m, and the surface
   EXPECT_EQ(lines[10], "   0.500E+00   0.369E+01   0.369E+01   0.000E+00");
 }
+
+// The printed points of the report's pressure table, from its heading to the next
+// empty line.
+std::vector<std::pair<double, double>> printed_pressure(const std::string& report) {
+  std::vector<std::pair<double, double>> points;
+  const std::size_t heading = report.find("         DEPTH         ACTIVE EARTH PRESSURE\n");
+  if (heading == std::string::npos) return points;
+  std::istringstream in(report.substr(heading));
+  std::string line;
+  for (int skip = 0; skip < 3; ++skip) std::getline(in, line);
+  while (std::getline(in, line) && !line.empty()) {
+    std::istringstream l(line);
+    double x = 0.0, p = 0.0;
+    if (l >> x >> p) points.emplace_back(x, p);
+  }
+  return points;
+}
+
+class PrintedNetWater : public ::testing::TestWithParam<double> {};
+
+// The two sand layers with the backfill water at 3 m and the excavation at 4 m, the
+// excavation side dewatered to the excavation level or below it; Wp = 2. Below the
+// excavation level the report and the graph give Wp·(Ka·σv'(4) + γw·(net head)),
+// with Ka = tan²27° of the 36° sand and σv'(4) = 18·3 + (20 - γw)·1: the hand
+// values 2·(16.67 + 9.81) = 52.95 just below it when DWe = 4, not the 72.6 that
+// counted the backfill water twice.
+TEST_P(PrintedNetWater, BelowTheExcavationLevelIsTheHydrostaticNet) {
+  const double dwe = GetParam();
+  Problem p;
+  p.dwb = 3.0;
+  p.dwe = dwe;
+  p.wp = 2.0;
+  const EngineRun run = run_engine(p.text());
+  ASSERT_EQ(run.status.outcome, RunOutcome::Finished) << run.status.message;
+  const double gw = 9.81;
+  const double ka = std::pow(std::tan(27.0 / 57.2958), 2.0);
+  const double soil = (18.0 * 3.0 + (20.0 - gw) * 1.0) * ka;
+  int below = 0;
+  for (const auto& [x, printed] : printed_pressure(run.report)) {
+    if (x <= 4.0) continue;
+    ++below;
+    const double hand = 2.0 * (soil + gw * ((x - 3.0) - std::max(0.0, x - dwe)));
+    EXPECT_NEAR(printed, hand, 2e-3 * hand) << "at " << x;
+  }
+  EXPECT_EQ(below, 30);  // the 6 m of wall below the excavation level, every 0.2 m
+  for (const std::string& line : plot_pressure_lines(run.plot)) {
+    std::istringstream l(line);
+    double x = 0.0, total = 0.0, soil_part = 0.0;
+    l >> x >> total >> soil_part;
+    if (x <= 4.0) continue;
+    const double hand = 2.0 * (soil + gw * ((x - 3.0) - std::max(0.0, x - dwe)));
+    EXPECT_NEAR(total, hand, 2e-3 * hand) << "at " << x;
+    EXPECT_NEAR(soil_part, hand, 2e-3 * hand) << "at " << x;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(ExcavationSideWater, PrintedNetWater, ::testing::Values(4.0, 5.5));
 
 TEST(Epress, AnExcavationBelowTheProfileStopsWithCodeOne) {
   Problem p;

@@ -1,6 +1,5 @@
 // Lateral pressure of surcharges: the sampling grid, the near and far branches, the
 // strip load, the single-surcharge slots and the guard for a wall without height.
-#include "engine/soil/earth_pressure_generation.h"
 #include "engine/soil/soil_constants.h"
 #include "engine/soil/surcharge.h"
 

@@ -23,11 +23,7 @@ using engine::station_index;
 
 std::unique_ptr<ProblemState> make_state(int n, double h) {
   auto st = std::make_unique<ProblemState>();
-  st->n = n;
-  st->h = h;
-  st->two_h = 2 * h;
-  st->h_sq = h * h;
-  st->h_cube = h * h * h;
+  st->set_increments(n, h);
   return st;
 }
 
@@ -267,6 +263,59 @@ TEST(Cantilever, ExceedingTheAllowableDeflectionStopsInTheFirstIteration) {
   EXPECT_NE(run.report.find("***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****"),
             std::string::npos);
 }
+
+// A 80 in wall under a head load of 3000 lb, with the given restraint rows and
+// spring table.
+std::string head_loaded_wall(int restraints, const std::string& restraint_rows,
+                             const std::string& springs) {
+  return "WALL UNDER A HEAD LOAD\n1 " + std::to_string(restraints) +
+         "\t1\t0\t0\t0 0 1 0 0\n20 4\t100\t0.0001\t0\t12\n" + restraint_rows +
+         "0\t20\t1\t1E10\n1\n1\t0\t0\t3000\t0\t0\n" + springs + "0\n";
+}
+
+struct SupportCase {
+  const char* label;
+  int restraints;
+  const char* restraint_rows;
+  const char* springs;
+  bool supported;
+};
+
+void PrintTo(const SupportCase& c, std::ostream* os) { *os << c.label; }
+
+class LateralSupport : public ::testing::TestWithParam<SupportCase> {};
+
+// Nothing against a uniform translation: the equations have no unique solution, and
+// the zero pivots would clamp the wall at its tip and report the mechanism as
+// closed. One lateral support is enough to keep the solution as it always was.
+TEST_P(LateralSupport, IsRequiredForASolution) {
+  const SupportCase& c = GetParam();
+  const EngineRun run = run_engine(head_loaded_wall(c.restraints, c.restraint_rows, c.springs));
+  if (c.supported) {
+    ASSERT_EQ(run.status.outcome, RunOutcome::Finished) << run.status.message;
+    EXPECT_TRUE(run.status.problems.at(0).closed);
+    EXPECT_NE(run.report.find("RESULTS -- ITERATION"), std::string::npos);
+    return;
+  }
+  EXPECT_EQ(run.status.outcome, RunOutcome::InputError);
+  EXPECT_TRUE(run.status.problems.empty());
+  const std::string message = "\n\n\n     ERROR STOP -- THE WALL HAS NO LATERAL SUPPORT: NO P-Y "
+                              "CURVE, LATERAL SPRING, TIEBACK OR SPECIFIED DEFLECTION HOLDS IT, "
+                              "SO ITS DEFLECTIONS HAVE NO UNIQUE SOLUTION\n";
+  EXPECT_NE(run.report.find(message), std::string::npos) << run.report;
+  EXPECT_EQ(run.report.find("RESULTS -- ITERATION"), std::string::npos);
+  EXPECT_NE(run.report.find("END OF ANALYSIS"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Walls, LateralSupport,
+    ::testing::Values(
+        SupportCase{"NothingHoldsIt", 0, "", "0\n", false},
+        SupportCase{"OnlyASlopeRestraint", 1, "2\t20\t0\t0\n", "0\n", false},
+        SupportCase{"OnlyARotationalSpring", 0, "", "1\n20\t20\t1\t0\t1E9\n", false},
+        SupportCase{"ALateralSpringAtTheTip", 0, "", "1\n20\t20\t1\t1E6\t0\n", true},
+        SupportCase{"ADeflectionRestraintAtTheTip", 1, "1\t20\t0\t0\n", "0\n", true}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace veldra::test

@@ -130,7 +130,9 @@ TEST(RowImport, RefusedEntryStopsWithRowsKept) {
   table.Add(std::make_unique<TFloatColumn>());
   table.SetRowCount(4);
   table.ShowWindow();  // integer entries are checked while the window is open
-  EXPECT_THROW(ImportRows(table, {"1 10", "2.5 20", "3 30"}), EAssignError);
+  int refused_line = 0;
+  EXPECT_THROW(ImportRows(table, {"heading", "1 10", "2.5 20", "3 30"}, -1, &refused_line), EAssignError);
+  EXPECT_EQ(refused_line, 3);
   EXPECT_EQ(table.RowCount(), 4);
   EXPECT_EQ(table.Cell(0, 0).AsInteger(), 1);
   EXPECT_EQ(table.Cell(1, 0).AsFloat(), 10);

@@ -29,7 +29,9 @@ enum VeldraRunOutcome {
   VELDRA_RUN_SOIL_STOP = 2,       /* a soil model stopped the run (stop code available) */
   VELDRA_RUN_NAMES_MISSING = 3,   /* NAMES.dat missing or short; no file was created */
   VELDRA_RUN_FILE_ERROR = 4,      /* a file named by the caller could not be opened */
-  VELDRA_RUN_NOT_RUN = 5          /* no run yet, or the key was refused */
+  VELDRA_RUN_NOT_RUN = 5,         /* no run yet, or the key was refused */
+  VELDRA_RUN_INTERNAL_ERROR = 6   /* a fault of the engine itself, not of the input; the
+                                     outputs may be incomplete */
 };
 
 /* Runs one analysis when key is 18 and returns 0; returns 1 for any other key and
@@ -45,8 +47,8 @@ VELDRA_API int VELDRA_LastRunOutcome(void);
 /* Stop code of the last run when it ended by a soil-model stop, else 0. */
 VELDRA_API int VELDRA_LastRunStopCode(void);
 
-/* Copies the last run's message (input-error text or file error, empty when the run
-   finished) into buf, always NUL-terminated when size > 0; returns the full length. */
+/* Copies the last run's message (input-error text, file or internal error, empty when
+   the run finished) into buf, always NUL-terminated when size > 0; returns the full length. */
 VELDRA_API int VELDRA_LastRunMessage(char* buf, int size);
 
 #ifdef __cplusplus
@@ -67,6 +69,7 @@ enum class RunOutcome {
   NamesFileMissing = VELDRA_RUN_NAMES_MISSING,
   FileError = VELDRA_RUN_FILE_ERROR,
   NotRun = VELDRA_RUN_NOT_RUN,
+  InternalError = VELDRA_RUN_INTERNAL_ERROR,
 };
 
 // What the run knows about one problem it analysed (a stage, or the short- or
@@ -89,7 +92,8 @@ struct ProblemSummary {
 struct RunStatus {
   RunOutcome outcome = RunOutcome::NotRun;
   int stop_code = 0;         // for SoilStop: the stop code of the soil model (0 if none)
-  std::string message;       // for InputError / FileError / SoilStop: what went wrong
+  std::string message;       // for InputError / FileError / SoilStop / InternalError:
+                             // what went wrong
   std::vector<ProblemSummary> problems;
 };
 
