@@ -26,11 +26,10 @@ void Append(std::vector<UnrepresentedRecord>& to, const std::vector<Unrepresente
   to.insert(to.end(), records.begin(), records.end());
 }
 
-// The notes of every block in line order; the problem remembers that it has some.
-void Conclude(LoadResult& result, TProgramData& problem) {
+// The notes of every block in line order.
+void Conclude(LoadResult& result) {
   std::stable_sort(result.unrepresented.begin(), result.unrepresented.end(),
                    [](const UnrepresentedRecord& a, const UnrepresentedRecord& b) { return a.line < b.line; });
-  if (!result.unrepresented.empty()) problem.UnrepresentedInFile = true;
 }
 
 }  // namespace
@@ -104,7 +103,7 @@ LoadResult LoadDataFile(TMainModel& model, const std::filesystem::path& file, in
   FinishReading(model);
   problem.Has2013Records = true;
   problem.Has2015Records = format_code == kFormatCurrent;
-  Conclude(result, problem);
+  Conclude(result);
   return result;
 }
 
@@ -127,7 +126,7 @@ LoadResult ReadStageFile(TProgramData& problem, const std::filesystem::path& fil
   }
   result.unrepresented = block.Unrepresented();
   FinishReading(problem.Main());
-  Conclude(result, problem);
+  Conclude(result);
   return result;
 }
 

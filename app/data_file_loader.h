@@ -33,9 +33,8 @@ struct LoadResult {
   bool complete = true;  // false: a format error stopped the reading
   std::string message;   // that error's message, to be shown in an information box
   // The records the problem could not keep as they stand in the file, in line
-  // order: saving would change the analysis. The window shows
-  // UnrepresentedWarning(unrepresented) after the file has been read; the problem's
-  // UnrepresentedInFile is then set, so that Save does not overwrite the file.
+  // order: saving would change the analysis. The window shows them after the file
+  // has been read and asks before a Save overwrites the file.
   std::vector<UnrepresentedRecord> unrepresented;
   // The stage count of the control record as the file gives it, before the problem
   // limits it to 1..5 (1 when the format has none or the reading stopped before it).

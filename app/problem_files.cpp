@@ -58,13 +58,11 @@ OpenResult OpenProblem(TMainModel& model, const fs::path& file, int format_code)
     const int found = static_cast<int>(StageBlocks(TextLines(ReadWholeFile(file))).size());
     if (found < declared) result.stage_issues.push_back({0, MissingStagesMessage(declared, found), {}});
   }
-  if (!result.Unrepresented().empty()) model.Problem().UnrepresentedInFile = true;
   return result;
 }
 
 bool NeedsSaveAs(const TProgramData& problem) {
   if (problem.FileName == kNewFileName) return true;
-  if (problem.UnrepresentedInFile) return true;
   std::string extension = fs::path(problem.FileName).extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -93,7 +91,6 @@ void SaveProblemAs(TMainModel& model, const fs::path& file) {
       problem.FileName = previous;  // the problem still lives where it was
       throw;
     }
-    problem.UnrepresentedInFile = false;
     return;
   }
   // The shown stage's edits belong in the new file too.
@@ -103,7 +100,6 @@ void SaveProblemAs(TMainModel& model, const fs::path& file) {
   problem.PreviousFileName = previous;
   problem.FileName = file.string();
   problem.SaveFileName = problem.FileName;
-  problem.UnrepresentedInFile = false;
 }
 
 }  // namespace veldra::app

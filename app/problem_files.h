@@ -35,9 +35,10 @@ std::string MissingStagesMessage(int declared, int found);
 // converted to the current format; stage 1 is shown.
 OpenResult OpenProblem(TMainModel& model, const std::filesystem::path& file, int format_code);
 
-// True when Save must ask for a name: the problem was never saved, its file is not
-// of the current format (".vd5d"), which Save never overwrites, or its file holds
-// records that the problem could not keep (UnrepresentedInFile).
+// True when Save must ask for a name: the problem was never saved, or its file is
+// not of the current format (".vd5d"), which Save never overwrites. (A file whose
+// records the problem could not keep is the window's to guard: it has shown the
+// warning of OpenResult::Unrepresented and asks before the first Save over it.)
 bool NeedsSaveAs(const TProgramData& problem);
 
 // Save under FileName (the caller has checked NeedsSaveAs): a single-stage problem

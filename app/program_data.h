@@ -106,11 +106,6 @@ class TProgramData {
   // Which optional records a stage file holds (true for every file written here).
   bool Has2013Records = true;
   bool Has2015Records = true;
-  // The file read into this problem holds records that it could not keep as they
-  // stand (LoadResult::unrepresented): saving would change the analysis. Save then
-  // asks for a name (NeedsSaveAs) instead of overwriting that file; a Save As clears
-  // it.
-  bool UnrepresentedInFile = false;
 
   // --- Control values, derived at every save (DeriveControlValues) -----------------
   int PressureCode = 0;  // KEP: 0 none, 1 user, 2 triangular, 3 trapezoidal

@@ -24,7 +24,11 @@ struct UnrepresentedRecord {
 inline constexpr const char* kUnrepresentedHeading =
     "This file holds data that this program cannot keep. Saving it would change the analysis:";
 
-// The warning: the heading, then one line per record ("Line 12: ...").
+// One line per record ("Line 12: ..."), without the heading: the window puts its
+// own words before them.
+std::string UnrepresentedLines(const std::vector<UnrepresentedRecord>& records);
+
+// The warning: the heading, then the lines.
 std::string UnrepresentedWarning(const std::vector<UnrepresentedRecord>& records);
 
 }  // namespace veldra::app

@@ -304,18 +304,24 @@ class MainWindowTest : public QObject {
     QVERIFY(!text.contains(','));
   }
 
+  // A file whose records the problem cannot keep: the warning follows "has been
+  // read", and the first Save over the file asks first.
   void a_file_with_data_the_program_cannot_keep_asks_before_the_first_save() {
-    const QString file = CopyInto(*dir_, "examples/cantilever-sheet-pile-wall.vd5d");
+    const QString file = CopyInto(*dir_, "examples/command-line/anchored-wall-trapezoidal-envelope.vd5d");
     const QByteArray before = ReadAll(file);
     window_->OpenFileName(file, 0);
-    boxes_->Take();
-    window_->WarnUnkeptContent("a record of a later version");
-    QCOMPARE(boxes_->Take(), QStringList{QStringLiteral("Data file: Cantilever-sheet-pile-wall.vd5d\nholds data that "
-                                                        "VELDRA 2015 cannot keep:\na record of a later version")});
+    const QStringList shown = boxes_->Take();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0], QStringLiteral("Data file: Anchored-wall-trapezoidal-envelope.vd5d, has been read by VELDRA 2015"));
+    QVERIFY2(shown[1].startsWith(QStringLiteral("Data file: Anchored-wall-trapezoidal-envelope.vd5d\nholds data that "
+                                                "VELDRA 2015 cannot keep:\nLine 2: earth-pressure code 3")),
+             qPrintable(shown[1]));
     window_->Model().Problem().Title = "CHANGED";
     boxes_->Queue(QMessageBox::No);
     window_->Action(Command::kFileSave)->trigger();
-    QCOMPARE(boxes_->Take().size(), 1);
+    const QStringList asked = boxes_->Take();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY2(asked[0].endsWith(QStringLiteral("Overwrite it?")), qPrintable(asked[0]));
     QCOMPARE(ReadAll(file), before);
     boxes_->Queue(QMessageBox::Yes);
     window_->Action(Command::kFileSave)->trigger();
@@ -323,6 +329,14 @@ class MainWindowTest : public QObject {
     QVERIFY(ReadAll(file).startsWith("CHANGED\n"));
     window_->Action(Command::kFileSave)->trigger();  // asked once only
     QVERIFY(boxes_->Take().isEmpty());
+  }
+
+  // A file the problem keeps whole opens with "has been read" alone.
+  void a_file_the_program_keeps_opens_without_a_warning() {
+    const QString file = CopyInto(*dir_, "examples/short-and-long-term-clay-wall.vd5d");
+    window_->OpenFileName(file, 0);
+    QCOMPARE(boxes_->Take(), QStringList{QStringLiteral(
+                                 "Data file: Short-and-long-term-clay-wall.vd5d, has been read by VELDRA 2015")});
   }
 
   // --- Confirm-discard ----------------------------------------------------------------
