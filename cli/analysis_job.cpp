@@ -1,9 +1,18 @@
 #include "cli/analysis_job.h"
 
+#include "cli/interrupt.h"
+#include "cli/result_set.h"
+
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <mutex>
 #include <ostream>
+#include <set>
+#include <sstream>
 #include <system_error>
 
 namespace veldra::cli {
@@ -11,37 +20,79 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Moves a finished file into place: a rename when both lie on one file system,
-// otherwise a copy beside the target renamed over it, so that a reader never sees
-// a half-written result.
-bool move_into_place(const fs::path& from, const fs::path& to, std::string& error) {
+// The scratch directories that exist, for the way out of an interrupted program.
+std::mutex g_scratch_mutex;
+std::set<fs::path>& scratch_dirs() {
+  static std::set<fs::path> dirs;
+  return dirs;
+}
+
+fs::path temporary_directory() {
   std::error_code ec;
-  fs::rename(from, to, ec);
-  if (!ec) return true;
-  const fs::path partial = to.string() + ".partial";
-  fs::copy_file(from, partial, fs::copy_options::overwrite_existing, ec);
-  if (!ec) fs::rename(partial, to, ec);
-  if (ec) {
-    fs::remove(partial, ec);
-    error = "cannot write " + to.string() + ": " + ec.message();
-    return false;
+  fs::path base = fs::temp_directory_path(ec);
+  return ec ? fs::path("/tmp") : base;
+}
+
+// Two names of one file: the same path, or the same file reached another way (a
+// link, "a/../b").
+bool same_file(const fs::path& a, const fs::path& b) {
+  if (a.lexically_normal() == b.lexically_normal()) return true;
+  std::error_code ec;
+  return fs::equivalent(a, b, ec) && !ec;
+}
+
+// Only a line that starts with '#' is a comment in a batch list; a '#' further on is
+// part of the name.
+std::string missing_file(const fs::path& data) {
+  std::string text = data.string() + ": no such file";
+  if (data.string().find(" #") != std::string::npos) {
+    text += " (in a batch list only a line that starts with # is a comment)";
   }
-  return true;
+  return text;
+}
+
+// The engine's message for a result file it could not write in the scratch
+// directory, told as what the user can act on.
+std::string scratch_write_error(const RunStatus& status, const ScratchDir& scratch) {
+  const std::string& message = status.message;
+  const std::size_t colon = message.rfind(": ");
+  const std::string reason = colon == std::string::npos ? message : message.substr(colon + 2);
+  return "cannot write the results in the temporary directory " +
+         scratch.path().parent_path().string() + ": " + reason +
+         " (set TMPDIR to use another directory); the earlier results are unchanged";
 }
 
 }  // namespace
 
 ScratchDir::ScratchDir() {
-  std::error_code ec;
-  fs::path base = fs::temp_directory_path(ec);
-  if (ec) base = "/tmp";
+  const fs::path base = temporary_directory();
   std::string pattern = (base / "veldra-calc.XXXXXX").string();
-  if (char* made = mkdtemp(pattern.data())) path_ = made;
+  std::lock_guard lock(g_scratch_mutex);
+  errno = 0;
+  if (char* made = mkdtemp(pattern.data())) {
+    path_ = made;
+    scratch_dirs().insert(path_);
+  } else {
+    error_ = "cannot create a scratch directory in " + base.string() + ": " +
+             std::strerror(errno) + " (set TMPDIR to use another directory)";
+  }
 }
 
 ScratchDir::~ScratchDir() {
+  if (path_.empty()) return;
+  std::lock_guard lock(g_scratch_mutex);
   std::error_code ec;
-  if (!path_.empty()) fs::remove_all(path_, ec);
+  fs::remove_all(path_, ec);
+  scratch_dirs().erase(path_);
+}
+
+void remove_scratch_dirs() {
+  std::lock_guard lock(g_scratch_mutex);
+  for (const fs::path& dir : scratch_dirs()) {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  scratch_dirs().clear();
 }
 
 fs::path result_base(const fs::path& data, const std::optional<fs::path>& out_dir) {
@@ -55,12 +106,11 @@ fs::path result_base(const fs::path& data, const std::optional<fs::path>& out_di
 }
 
 JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir,
-                  const ScratchDir* shared_scratch) {
+                  const ScratchDir* shared_scratch, std::shared_lock<std::shared_mutex>* gate) {
   JobResult job;
   std::error_code ec;
   if (!fs::is_regular_file(data, ec)) {
-    job.error = data.string() + ": " + (fs::exists(data, ec) ? "not a regular file"
-                                                             : "no such file");
+    job.error = fs::exists(data, ec) ? data.string() + ": not a regular file" : missing_file(data);
     return job;
   }
   const fs::path absolute = fs::absolute(data, ec);
@@ -70,15 +120,20 @@ JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir,
     return job;
   }
   const fs::path stem = absolute.stem();
-  const fs::path targets[3] = {dir / stem.string().append(".vd5o"),
-                               dir / stem.string().append(".vd5p"),
-                               dir / stem.string().append(".vd5r")};
+  const PathSet targets = {dir / stem.string().append(".vd5o"), dir / stem.string().append(".vd5p"),
+                           dir / stem.string().append(".vd5r")};
+  for (const fs::path& target : targets) {
+    if (same_file(target, absolute)) {
+      job.error = data.string() + ": its results would replace the data file itself";
+      return job;
+    }
+  }
 
   std::optional<ScratchDir> own_scratch;
   if (!shared_scratch) own_scratch.emplace();
   const ScratchDir& scratch = shared_scratch ? *shared_scratch : *own_scratch;
   if (scratch.path().empty()) {
-    job.error = "cannot create a scratch directory";
+    job.error = scratch.error();
     return job;
   }
   RunPaths paths;
@@ -88,16 +143,25 @@ JobResult run_job(const fs::path& data, const std::optional<fs::path>& out_dir,
   paths.plot = scratch.path() / targets[1].filename();
   paths.notes = scratch.path() / targets[2].filename();
   paths.working_dir = scratch.path();
+  std::ostringstream console;
+  paths.console = &console;
   job.status = run_analysis(paths);
-  const fs::path made[3] = {paths.report, paths.plot, paths.notes};
-  // Results cut short by a fault of the engine are not put in place of older ones.
-  if (job.status.outcome != RunOutcome::FileError &&
-      job.status.outcome != RunOutcome::InternalError) {
-    bool moved = true;
-    for (int i = 0; i < 3 && moved; ++i) {
-      if (fs::exists(made[i], ec)) moved = move_into_place(made[i], targets[i], job.error);
+  job.console = console.str();
+  const PathSet made = {paths.report, paths.plot, paths.notes};
+  if (job.status.outcome == RunOutcome::FileError) {
+    if (job.status.message.find(scratch.path().string()) != std::string::npos) {
+      job.error = scratch_write_error(job.status, scratch);
     }
-    if (moved) job.report = targets[0];
+  } else if (job.status.outcome == RunOutcome::InternalError) {
+    // Results cut short by a fault of the engine are not put in place of older ones.
+  } else if (abandoning()) {
+    job.error = data.string() + ": interrupted; the earlier results are unchanged";
+  } else {
+    std::shared_lock<std::shared_mutex> own_gate;
+    std::shared_lock<std::shared_mutex>& held = gate ? *gate : own_gate;
+    held = std::shared_lock(commit_gate());
+    job.error = replace_results(made, targets);
+    if (job.error.empty()) job.report = targets[0];
   }
   // A shared scratch directory starts the next job empty.
   if (shared_scratch) {
@@ -119,6 +183,31 @@ int exit_status(const RunStatus& status) {
     case RunOutcome::InternalError: return 6;
     default: return 1;
   }
+}
+
+std::string older_format_hint(const fs::path& data, const RunStatus& status) {
+  if (status.outcome != RunOutcome::InputError) return {};
+  std::string extension = data.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension != ".vdd" && extension != ".vd4d") return {};
+  return data.string() + " may be a data file of an older format (" + extension +
+         "): convert it first with veldra-convert (veldra-convert --help lists the formats)";
+}
+
+std::string console_line(const std::string& console) {
+  std::string line;
+  bool blank = true;
+  for (const char c : console) {
+    const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    if (space) {
+      blank = true;
+      continue;
+    }
+    if (blank && !line.empty()) line += ' ';
+    blank = false;
+    line += c;
+  }
+  return line;
 }
 
 void print_summary(std::ostream& out, const fs::path& data, const JobResult& job) {

@@ -4,6 +4,7 @@
 #include <exception>
 #include <map>
 #include <mutex>
+#include <shared_mutex>
 #include <string_view>
 #include <system_error>
 #include <thread>
@@ -31,7 +32,10 @@ std::string item_detail(const BatchItem& item) {
     case ItemState::Finished: return {};
     case ItemState::NotClosed: return "some problem did not close";
     case ItemState::NotRun: return "not analysed: the batch was interrupted";
-    case ItemState::InputError: return s.message;
+    case ItemState::InputError: {
+      const std::string hint = older_format_hint(item.data, s);
+      return hint.empty() ? s.message : s.message + "; " + hint;
+    }
     case ItemState::InternalError: {
       // The table's status column already says "internal error".
       constexpr std::string_view prefix = "internal error: ";
@@ -71,11 +75,14 @@ int worker_count(int jobs, std::size_t items) {
 }
 
 void run_batch(std::vector<BatchItem>& items, const std::optional<fs::path>& out_dir, int workers,
-               const std::atomic<bool>& stop, const ItemDone& done) {
-  // Results of two items in one place would be lost to whichever finished last.
+               const std::atomic<bool>& stop, const ItemDone& done, std::mutex* items_mutex) {
+  // Results of two items in one place would be lost to whichever finished last. A
+  // file that is not there conflicts with nothing: it fails as missing.
   std::vector<std::string> conflict(items.size());
   std::map<fs::path, std::size_t> first_with_base;
   for (std::size_t i = 0; i < items.size(); ++i) {
+    std::error_code ec;
+    if (!fs::is_regular_file(items[i].data, ec)) continue;
     const auto [at, inserted] = first_with_base.emplace(result_base(items[i].data, out_dir), i);
     if (!inserted) {
       conflict[i] = items[i].data.string() + ": its results would overwrite those of " +
@@ -84,7 +91,8 @@ void run_batch(std::vector<BatchItem>& items, const std::optional<fs::path>& out
   }
 
   std::atomic<std::size_t> next{0};
-  std::mutex report_mutex;
+  std::mutex own_mutex;
+  std::mutex& record_mutex = items_mutex ? *items_mutex : own_mutex;
   std::size_t finished = 0;
   auto work = [&] {
     std::optional<ScratchDir> scratch;
@@ -92,23 +100,28 @@ void run_batch(std::vector<BatchItem>& items, const std::optional<fs::path>& out
       if (stop.load()) return;
       const std::size_t i = next.fetch_add(1);
       if (i >= items.size()) return;
-      BatchItem& item = items[i];
+      JobResult job;
+      // Held from the replacement of the results until they are recorded, so that
+      // an interrupt's table never calls replaced results "not run".
+      std::shared_lock<std::shared_mutex> gate;
       if (!conflict[i].empty()) {
-        item.job.error = conflict[i];
+        job.error = conflict[i];
       } else {
         // Nothing may escape a worker thread; the engine itself never throws, but
         // the file handling around it can run out of memory like anything else.
         try {
           // Made on the first job, so that an idle worker makes none.
           if (!scratch) scratch.emplace();
-          item.job = run_job(item.data, out_dir, &*scratch);
+          job = run_job(items[i].data, out_dir, &*scratch, &gate);
         } catch (const std::exception& e) {
-          item.job = JobResult{};
-          item.job.error = item.data.string() + ": " + e.what();
+          job = JobResult{};
+          job.error = items[i].data.string() + ": " + e.what();
         }
       }
+      std::lock_guard lock(record_mutex);
+      BatchItem& item = items[i];
+      item.job = std::move(job);
       item.analysed = true;
-      std::lock_guard lock(report_mutex);
       done(item, ++finished);
     }
   };

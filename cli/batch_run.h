@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,8 +48,12 @@ int worker_count(int jobs, std::size_t items);
 // An item whose results would overwrite those of an earlier item is not analysed
 // and fails with a file error. Once `stop` is set no further item is started; those
 // left keep analysed == false. Returns when every started analysis has ended.
+// An item's job and `analysed` are set, and `done` is called, with `items_mutex`
+// held (one of the batch's own when none is given): whoever holds it reads a
+// consistent table, also while the workers run.
 void run_batch(std::vector<BatchItem>& items, const std::optional<std::filesystem::path>& out_dir,
-               int workers, const std::atomic<bool>& stop, const ItemDone& done);
+               int workers, const std::atomic<bool>& stop, const ItemDone& done,
+               std::mutex* items_mutex = nullptr);
 
 }  // namespace veldra::cli
 

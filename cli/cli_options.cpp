@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include <charconv>
+#include <system_error>
 #include <string_view>
 
 namespace veldra::cli {
@@ -31,15 +32,20 @@ const char* const kUsage =
     "                  file NAMES.dat in the current directory\n"
     "  -q, --quiet     print nothing but errors\n"
     "  -h, --help      show this help\n"
+    "  --              end of the options: every word after it is a data file\n"
     "\n"
     "Exit status of one data file: 0 the analysis finished; 2 the data file has an\n"
     "input error (the report says which); 3 a soil model stopped the analysis;\n"
-    "1 usage or file errors.\n"
+    "1 usage or file errors; 128 + the signal's number when Ctrl-C or SIGTERM\n"
+    "stopped it.\n"
     "Exit status of several: 0 every analysis finished; 4 at least one did not (the\n"
     "table says which); 1 usage errors or an unreadable list (nothing was analysed);\n"
     "128 + the signal's number when Ctrl-C or SIGTERM stopped it (the analyses under\n"
-    "way are finished first, the files not yet started are listed as \"not run\").\n"
-    "Set SOURCE_DATE_EPOCH to print that instant instead of the clock on the title page.\n";
+    "way are finished first, the files not yet started are listed as \"not run\"; a\n"
+    "second Ctrl-C stops at once and lists the analyses under way as \"not run\").\n"
+    "A file's three results are replaced together or not at all, whatever stops it.\n"
+    "Set SOURCE_DATE_EPOCH (whole seconds since 1970) to print that instant instead\n"
+    "of the clock on the title page.\n";
 
 namespace {
 
@@ -73,10 +79,15 @@ constexpr int kMaxJobs = 1024;
 
 std::optional<Options> parse_options(int argc, char** argv, std::string& error) {
   Options opt;
+  bool options_end = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     std::optional<std::string> value;
-    if (arg == "-h" || arg == "--help") {
+    if (options_end) {
+      opt.files.emplace_back(arg);
+    } else if (arg == "--") {
+      options_end = true;  // what follows are file names, even "-q" or "--help"
+    } else if (arg == "-h" || arg == "--help") {
       opt.help = true;
     } else if (arg == "--names") {
       opt.names = true;
@@ -124,6 +135,21 @@ std::optional<Options> parse_options(int argc, char** argv, std::string& error) 
     return std::nullopt;
   }
   return opt;
+}
+
+std::string source_date_epoch_error(const char* value) {
+  if (value == nullptr || *value == '\0') return {};
+  const std::string_view text = value;
+  long long seconds = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+  // The title page prints the year in four columns.
+  constexpr long long kLastSecondOf9999 = 253402300799LL;
+  if (ec != std::errc{} || end != text.data() + text.size() || seconds < 0 ||
+      seconds > kLastSecondOf9999) {
+    return "SOURCE_DATE_EPOCH must be a whole number of seconds since 1970 (up to the year "
+           "9999), not \"" + std::string(text) + "\"";
+  }
+  return {};
 }
 
 }  // namespace veldra::cli

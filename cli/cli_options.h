@@ -26,6 +26,10 @@ struct Options {
 // Parses argv. On a usage error returns nothing and sets `error`.
 std::optional<Options> parse_options(int argc, char** argv, std::string& error);
 
+// What is wrong with the value of SOURCE_DATE_EPOCH (nullptr or empty: not set);
+// empty when it is usable. The engine would ignore a bad value without a word.
+std::string source_date_epoch_error(const char* value);
+
 extern const char* const kUsage;
 
 }  // namespace veldra::cli

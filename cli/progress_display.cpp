@@ -25,9 +25,13 @@ void ProgressDisplay::item_done(const BatchItem& item, std::size_t done) {
   done_ = done;
   const bool failed = item_state(item) != ItemState::Finished;
   if (failed) ++failed_;
+  const std::string console = console_line(item.job.console);
+  const std::string console_note = console.empty() ? std::string() : item.data.string() + ": " + console;
   switch (style_) {
     case ProgressStyle::Lines:
-      out_ << '[' << done << '/' << total_ << "] " << item_line(item) << '\n' << std::flush;
+      out_ << '[' << done << '/' << total_ << "] " << item_line(item) << '\n';
+      if (!console_note.empty()) out_ << console_note << '\n';
+      out_ << std::flush;
       return;
     case ProgressStyle::None:
       if (failed) out_ << "veldra-calc: " << item_line(item) << '\n' << std::flush;
@@ -35,15 +39,33 @@ void ProgressDisplay::item_done(const BatchItem& item, std::size_t done) {
     case ProgressStyle::Bar:
       break;
   }
-  if (failed) {
-    // Over the bar, blanking what the line would not cover, then the bar again.
-    std::string line = '\r' + item_line(item);
-    if (line.size() - 1 < bar_length_) line.append(bar_length_ - (line.size() - 1), ' ');
-    out_ << line << '\n';
-    bar_length_ = 0;
-  }
+  if (!console_note.empty()) above_bar(console_note);
+  if (failed) above_bar(item_line(item));
   const auto now = std::chrono::steady_clock::now();
-  if (failed || done == total_ || now - last_draw_ >= kRedrawInterval) draw_bar(done);
+  if (failed || !console_note.empty() || done == total_ || now - last_draw_ >= kRedrawInterval) {
+    draw_bar(done);
+  }
+}
+
+void ProgressDisplay::note(const std::string& line) {
+  switch (style_) {
+    case ProgressStyle::Lines:
+    case ProgressStyle::None:
+      out_ << "veldra-calc: " << line << '\n' << std::flush;
+      return;
+    case ProgressStyle::Bar:
+      above_bar("veldra-calc: " + line);
+      draw_bar(done_);
+      return;
+  }
+}
+
+// Over the bar, blanking what the line would not cover; the bar is drawn again after.
+void ProgressDisplay::above_bar(const std::string& text) {
+  std::string line = '\r' + text;
+  if (line.size() - 1 < bar_length_) line.append(bar_length_ - (line.size() - 1), ' ');
+  out_ << line << '\n';
+  bar_length_ = 0;
 }
 
 void ProgressDisplay::draw_bar(std::size_t done) {

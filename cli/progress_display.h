@@ -8,9 +8,12 @@
 #include <chrono>
 #include <cstddef>
 #include <iosfwd>
+#include <string>
 
 namespace veldra::cli {
 
+// A file whose engine printed console messages also gets one line of them, tied to
+// the file ("FILE: READ SOIL DATA...."), in the styles Bar and Lines.
 enum class ProgressStyle {
   Bar,    // "[#####-----]  12/40  1 failed  0:03", redrawn; failures printed above it
   Lines,  // "[12/40] FILE: analysis finished"
@@ -25,11 +28,16 @@ class ProgressDisplay {
   // serialises the calls.
   void item_done(const BatchItem& item, std::size_t done);
 
+  // A line of the front end's own ("stopping..."), above the bar. Not thread-safe
+  // either.
+  void note(const std::string& line);
+
   // Draws the bar a last time and ends its line.
   void finish();
 
  private:
   void draw_bar(std::size_t done);
+  void above_bar(const std::string& line);
 
   std::ostream& out_;
   ProgressStyle style_;

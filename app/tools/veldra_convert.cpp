@@ -9,10 +9,13 @@
 // Exit status: 0 converted; 2 OLD cannot be converted as it stands: a format error
 // (reported with its line and item), a staged file with fewer stages than it
 // declares, or records the application cannot keep, which writing NEW would change
-// (each reported with its line); NEW is then not written. 1 usage or file error.
+// (each reported with its line); NEW is then not written. 1 usage or file error,
+// and NEW naming OLD itself.
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/data_file_conversion.h"
@@ -49,6 +52,14 @@ int FormatCode(const std::string& name) {
       {"5", veldra::app::kFormatAllFiles}};
   const auto found = kCodes.find(name);
   return found == kCodes.end() ? 0 : found->second;
+}
+
+// Two names of one file: the same path, or the same file reached another way.
+bool SameFile(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  if (fs::path(a).lexically_normal() == fs::path(b).lexically_normal()) return true;
+  std::error_code ec;
+  return fs::equivalent(a, b, ec) && !ec;
 }
 
 // The loader's messages break lines with a carriage return.
@@ -95,6 +106,12 @@ int main(int argc, char** argv) {
   }
   const std::string& source = files[0];
   const std::string& target = files[1];
+  if (SameFile(source, target)) {
+    std::cerr << "veldra-convert: " << target << " is " << source
+              << " itself: the original would be lost; give the new file another name\n";
+    return kExitUsage;
+  }
+  const bool format_from_extension = format_code == 0;
   if (format_code == 0) format_code = veldra::app::FormatFromExtension(source);
 
   try {
@@ -102,6 +119,11 @@ int main(int argc, char** argv) {
     const veldra::app::ConversionResult result = veldra::app::ConvertDataFile(model, source, target, format_code);
     if (!result.converted) {
       std::cerr << "veldra-convert: " << source << ":\n" << ForTerminal(result.message) << "\n";
+      // Version 2.0 and 3.0 files share the extension; only the reader of 3.0 is tried.
+      if (format_from_extension && format_code == veldra::app::kFormat30) {
+        std::cerr << "veldra-convert: if " << source
+                  << " is a file of version 2.0, convert it with --format 2.0\n";
+      }
       return kExitFormatError;
     }
   } catch (const std::exception& error) {

@@ -8,6 +8,7 @@
 #include "engine/report/plot_file.h"
 #include "engine/wall/iteration.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,7 @@ namespace {
 
 void read_user_curves(RunContext& ctx) {
   ProblemState& st = ctx.st();
-  const int nu = st.ctl.npyu;
-  if (nu > kMaxCurves) too_much_data(ctx);
+  const int nu = checked_count(ctx, st.ctl.npyu, kMaxCurves, "P-Y CURVES", control_item(ctx, 7));
   if (nu > 0) write_user_curves_banner(ctx.report);
   int prev_flag = 0;
   for (int k = 1; k <= nu; ++k) {
@@ -25,7 +25,10 @@ void read_user_curves(RunContext& ctx) {
     const int station = to_int(head[0]);
     const int n = to_int(head[1]);
     const double pm = head[2], ym = head[3];
-    if (n > kMaxCurvePoints) too_much_data(ctx);
+    if (n > kMaxCurvePoints) {
+      too_much_data(ctx, too_many(n, "POINTS OF A P-Y CURVE", {ctx.reader.line_of_item(2), 2},
+                                  kMaxCurvePoints));
+    }
     if (n < 2) {
       data_error(ctx, "ERROR STOP -- P-Y CURVE " + std::to_string(k) +
                           " NEEDS AT LEAST 2 POINTS");
@@ -48,6 +51,11 @@ void read_user_curves(RunContext& ctx) {
       c.y[j] = ym * v[0];
       c.p[j] = pm * v[1];
       c.pc[j] = st.h_curves * c.p[j];
+      if (!std::isfinite(c.y[j]) || !std::isfinite(c.pc[j])) {
+        data_error(ctx, "ERROR STOP -- P-Y CURVE " + std::to_string(k) +
+                            ": A POINT TIMES ITS MULTIPLIER IS NOT FINITE ON LINE " +
+                            std::to_string(ctx.reader.line()));
+      }
     }
     // Below the excavation level user curves are interpolated with the next curve;
     // mixed with generated curves each acts alone.
@@ -62,7 +70,11 @@ void read_user_curves(RunContext& ctx) {
 void add_generated_curves(RunContext& ctx) {
   ProblemState& st = ctx.st();
   const std::vector<GeneratedCurve> generated = pydata(ctx);
-  if (st.ncur + static_cast<int>(generated.size()) > kMaxCurves) too_much_data(ctx);
+  if (st.ncur + static_cast<int>(generated.size()) > kMaxCurves) {
+    too_much_data(ctx, std::to_string(st.ncur) + " USER AND " + std::to_string(generated.size()) +
+                           " GENERATED P-Y CURVES (AT MOST " + std::to_string(kMaxCurves) +
+                           " IN ALL)");
+  }
   for (const GeneratedCurve& g : generated) {
     Curve& c = st.curves[++st.ncur];
     c = Curve{};
@@ -101,14 +113,17 @@ void prepare_curves(RunContext& ctx) {
 
 void read_ei_sets(RunContext& ctx) {
   ProblemState& st = ctx.st();
-  const int nei = checked_count(ctx, st.ctl.nei, kMaxEiSets, "MOMENT-EI SETS");
+  const int nei = checked_count(ctx, st.ctl.nei, kMaxEiSets, "MOMENT-EI SETS", control_item(ctx, 9));
   for (int k = 1; k <= nei; ++k) {
     const std::vector<double> head = ctx.reader.read_record("iii");
     EiSet& set = st.ei_sets[k];
     set.first = to_int(head[0]);
     set.last = to_int(head[1]);
     set.n = to_int(head[2]);
-    if (set.n > kMaxEiPoints) too_much_data(ctx);
+    if (set.n > kMaxEiPoints) {
+      too_much_data(ctx, too_many(set.n, "POINTS OF A MOMENT-EI CURVE",
+                                  {ctx.reader.line_of_item(3), 3}, kMaxEiPoints));
+    }
     if (set.n < 2) {
       data_error(ctx, "ERROR STOP -- MOMENT-EI CURVE " + std::to_string(k) +
                           " NEEDS AT LEAST 2 POINTS");
@@ -120,6 +135,9 @@ void read_ei_sets(RunContext& ctx) {
     }
     for (int j = 1; j <= set.n; ++j) {
       const std::vector<double> v = ctx.reader.read_reals(2);
+      if (v[1] < 0.0) {
+        data_error(ctx, "ERROR STOP -- NEGATIVE EI " + where({ctx.reader.line_of_item(2), 2}));
+      }
       set.moment[j] = v[0];
       set.ei[j] = v[1];
     }
@@ -127,6 +145,11 @@ void read_ei_sets(RunContext& ctx) {
   // The first EI comes from the deflections the previous problem left (zero in the
   // first problem, which gives the EI of the first point).
   for (int k = 1; k <= nei; ++k) update_ei(st, st.ei_sets[k]);
+  // Without any bending stiffness every station's deflection is left at zero and
+  // the iteration would call that a closed solution.
+  bool stiff = false;
+  for (int j = 0; j <= st.n && !stiff; ++j) stiff = st.F[station_index(j)] != 0.0;
+  if (!stiff) data_error(ctx, "ERROR STOP -- EI IS ZERO AT EVERY STATION OF THE WALL");
 }
 
 }  // namespace veldra::engine

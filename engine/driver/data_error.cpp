@@ -11,9 +11,13 @@ void data_error(RunContext& ctx, const std::string& message) {
   throw InputErrorStop{message};
 }
 
-void too_much_data(RunContext& ctx) {
-  fwrite(ctx.report, "(/,/,5X,A,/,/)", {kTooMuchData});
-  throw InputErrorStop{kTooMuchData};
+void too_much_data(RunContext& ctx, const std::string& detail) {
+  if (detail.empty()) {
+    fwrite(ctx.report, "(/,/,5X,A,/,/)", {kTooMuchData});
+    throw InputErrorStop{kTooMuchData};
+  }
+  fwrite(ctx.report, "(/,/,5X,A,/,5X,A,/,/)", {kTooMuchData, detail});
+  throw InputErrorStop{std::string(kTooMuchData) + " -- " + detail};
 }
 
 }  // namespace veldra::engine

@@ -20,7 +20,9 @@ inline constexpr const char* kUnsupportedWall =
 [[noreturn]] void data_error(RunContext& ctx, const std::string& message);
 
 // "TOO MUCH DATA FOR AVAILABLE STORAGE", which is also followed by two empty lines.
-[[noreturn]] void too_much_data(RunContext& ctx);
+// `detail` says what did not fit and where ("51 LOAD ROWS ON LINE 5, ITEM 1 (AT
+// MOST 50)"): it is printed on the line below and ends the run's message.
+[[noreturn]] void too_much_data(RunContext& ctx, const std::string& detail = {});
 
 }  // namespace veldra::engine
 

@@ -90,7 +90,10 @@ GeneratedPressure bulk(RunContext& ctx, const SoilProfile& profile,
   const WallConfiguration& w = st.wall;
   const bool si = st.ctl.units == 2;
   const double announced = std::max(0.0, soil::announced_count(profile, si, st.wall_length));
-  if (announced > kMaxPressurePoints) too_much_data(ctx);
+  if (announced > kMaxPressurePoints) {
+    too_much_data(ctx, "MORE THAN " + std::to_string(kMaxPressurePoints) +
+                           " EARTH-PRESSURE POINTS FOR THIS WALL AND SOIL PROFILE");
+  }
   const int count = static_cast<int>(announced);
 
   // A profile that ends above the tip has fewer points than the count announces.

@@ -9,6 +9,7 @@
 #include "engine/soil/surcharge.h"
 #include "engine/wall/pressure_loading.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ namespace {
 
 std::vector<PressurePoint> read_user_pressure(RunContext& ctx) {
   ProblemState& st = ctx.st();
-  const int n = checked_count(ctx, ctx.reader.read_int(), kMaxPressurePoints, "PRESSURE POINTS");
+  const int n = read_count(ctx, kMaxPressurePoints, "PRESSURE POINTS");
   std::vector<PressurePoint> points;
   points.reserve(static_cast<std::size_t>(n));
   for (int j = 1; j <= n; ++j) {
@@ -30,6 +31,19 @@ std::vector<PressurePoint> read_user_pressure(RunContext& ctx) {
   }
   (void)st;
   return points;
+}
+
+// Pressures are printed and plotted as soon as they are known: a surcharge or a soil
+// far out of range must end the problem before a pressure that is not a number does.
+void check_pressure_finite(RunContext& ctx, const std::vector<PressurePoint>& points) {
+  for (const PressurePoint& p : points) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.p) || !std::isfinite(p.p2) ||
+        !std::isfinite(p.p3)) {
+      data_error(ctx,
+                 "ERROR STOP -- EARTH PRESSURE NOT FINITE: CHECK THE MAGNITUDES OF THE "
+                 "PRESSURES, SURCHARGES AND SOIL PROPERTIES");
+    }
+  }
 }
 
 void read_wall_configuration(RunContext& ctx) {
@@ -45,7 +59,7 @@ void read_wall_configuration(RunContext& ctx) {
   s.line_load = single[3];
   s.strip_load = single[4];
   s.strip_width = single[5];
-  s.count = checked_count(ctx, ctx.reader.read_int(), kMaxSurcharges, "SURCHARGES");
+  s.count = read_count(ctx, kMaxSurcharges, "SURCHARGES");
   // Surcharge distances and widths are given in millimetres in SI units.
   const double scale = st.ctl.units == 2 ? 1.0 / 1000.0 : 1.0;
   for (int r = 1; r <= s.count; ++r) {
@@ -53,7 +67,7 @@ void read_wall_configuration(RunContext& ctx) {
     s.rows[r] = {to_int(row[0]), row[1], row[2] * scale, row[3] * scale};
   }
 
-  st.nlay = checked_count(ctx, ctx.reader.read_int(), kMaxSoilLayers, "SOIL LAYERS");
+  st.nlay = read_count(ctx, kMaxSoilLayers, "SOIL LAYERS");
   double above = 0.0;
   for (int l = 1; l <= st.nlay; ++l) {
     SoilLayerInput& layer = st.layers[l];
@@ -93,14 +107,20 @@ void prepare_earth_pressure(RunContext& ctx) {
         p.p = p.p2 + p.p3;
       }
     }
+    check_pressure_finite(ctx, points);
     st.bottom_pressure = 0.0;
     write_plot_pressure(ctx.plot, points);
   } else {
     GeneratedPressure generated = epress(ctx);
     points = std::move(generated.points);
-    if (static_cast<int>(points.size()) > kMaxPressurePoints) too_much_data(ctx);
+    if (static_cast<int>(points.size()) > kMaxPressurePoints) {
+      too_much_data(ctx, std::to_string(points.size()) + " EARTH-PRESSURE POINTS (AT MOST " +
+                             std::to_string(kMaxPressurePoints) + ")");
+    }
     apply_width_factors(st, points);
     scale_by_widths(st, generated.shown);
+    check_pressure_finite(ctx, points);
+    check_pressure_finite(ctx, generated.shown);
     write_pressure_heading(ctx.report, st.labels);
     const std::vector<PressurePoint> shown = printed_pressure_points(st.ctl.units, generated.shown);
     for (const PressurePoint& p : shown) write_pressure_point(ctx.report, p.x, p.p);

@@ -5,8 +5,10 @@
 #include "engine/driver/record_values.h"
 #include "engine/driver/run_context.h"
 #include "engine/report/input_echo.h"
+#include "engine/driver/result_checks.h"
 #include "engine/report/results_report.h"
 #include "engine/report/title_page.h"
+#include "engine/wall/finite_values.h"
 #include "engine/wall/iteration.h"
 #include "engine/wall/wall_solver.h"
 
@@ -19,6 +21,9 @@ namespace {
 void read_control_record(RunContext& ctx) {
   ProblemState& st = ctx.st();
   const std::vector<double> v = ctx.reader.read_record("iiiiiiiiii");
+  for (int item = 1; item <= 10; ++item) {
+    ctx.control_lines[static_cast<std::size_t>(item)] = ctx.reader.line_of_item(item);
+  }
   Controls& c = st.ctl;
   c.units = to_int(v[0]);
   c.nbc = to_int(v[1]);
@@ -44,13 +49,19 @@ void check_codes(RunContext& ctx) {
   if (c.kpy < 0 || c.kpy > 2) {
     data_error(ctx, "ERROR STOP -- P-Y CODE MUST BE 0, 1 OR 2, NOT " + std::to_string(c.kpy));
   }
+  // The other counts are checked where their rows are read; this one counts no rows.
+  if (c.nstage < 0) {
+    data_error(ctx, "ERROR STOP -- NEGATIVE NUMBER OF STAGES " + where(control_item(ctx, 8)));
+  }
 }
 
 void read_wall_properties(RunContext& ctx) {
   ProblemState& st = ctx.st();
   const std::vector<double> v = ctx.reader.read_record("irrrrr");
   const int n = to_int(v[0]);
-  if (n > kMaxIncrements) too_much_data(ctx);
+  if (n > kMaxIncrements) {
+    too_much_data(ctx, too_many(n, "INCREMENTS", {ctx.reader.line_of_item(1), 1}, kMaxIncrements));
+  }
   if (n < 1) data_error(ctx, "ERROR STOP -- NUMBER OF INCREMENTS MUST BE AT LEAST 1");
   if (!(v[1] > 0.0)) data_error(ctx, "ERROR STOP -- INCREMENT LENGTH MUST BE POSITIVE");
   st.set_increments(n, v[1]);
@@ -85,10 +96,24 @@ void solve_and_report(RunContext& ctx) {
                         ctx.first_title);
   write_monitor_heading(ctx.notes);
   set_boundary_codes(st);
-  const std::optional<IterationOutcome> outcome = iterate(st, ctx.notes);
+  std::optional<IterationOutcome> outcome;
+  try {
+    outcome = iterate(st, ctx.notes);
+  } catch (const NonFiniteDeflections& e) {
+    data_error(ctx, deflections_out_of_range(e.iteration));
+  }
   if (!outcome) data_error(ctx, kStationsNotInOrder);
   auto derived = std::make_unique<StationResults>();
+  // The plot file's last block repeats the last problem solved: a problem whose
+  // results are refused must not leave its own in its place.
+  auto kept = std::make_unique<decltype(st.results)>(st.results);
+  const int kept_npts = st.npts;
   derive_results(st, *derived);
+  if (!results_finite(st, *derived)) {
+    st.results = *kept;
+    st.npts = kept_npts;
+    data_error(ctx, kResultsOutOfRange);
+  }
   st.results_units = st.ctl.units;
   ctx.solved_any = true;
   write_results(ctx.report, st, *outcome, *derived);

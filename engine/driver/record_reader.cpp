@@ -36,6 +36,11 @@ RecordReader::RecordReader(std::istream& in) : in_(in) {}
 
 int RecordReader::line() const { return line_; }
 
+int RecordReader::line_of_item(int item) const {
+  if (item < 1 || item > static_cast<int>(item_lines_.size())) return line_;
+  return item_lines_[static_cast<std::size_t>(item - 1)];
+}
+
 bool RecordReader::at_end() { return in_.peek() == std::char_traits<char>::eof(); }
 
 bool RecordReader::next_line() {
@@ -75,6 +80,7 @@ void RecordReader::fail_at_end(int item) const {
 }
 
 void RecordReader::start_record(int values) {
+  item_lines_.clear();
   if (!next_line()) fail_at_end(values > 0 ? 1 : 0);
   // A comma before the first value stands for an empty first value.
   after_comma_ = true;
@@ -98,6 +104,7 @@ std::string_view RecordReader::next_value(int item) {
     const std::size_t begin = pos_;
     while (pos_ < size && !is_separator(current_[pos_])) ++pos_;
     after_comma_ = false;
+    item_lines_.push_back(line_);
     return std::string_view(current_).substr(begin, pos_ - begin);
   }
 }

@@ -80,6 +80,9 @@ class RecordReader {
 
   bool at_end();         // true when no further line can be read
   int line() const;      // number of the last line consumed (0 before the first)
+  // The line that held value `item` (from 1) of the last record read; the last line
+  // consumed for an item the record did not have.
+  int line_of_item(int item) const;
 
  private:
   bool next_line();
@@ -96,6 +99,7 @@ class RecordReader {
   int line_ = 0;
   bool line_open_ = false;    // the last line read ended the file without a line break
   bool after_comma_ = false;  // a comma was seen and no value after it yet
+  std::vector<int> item_lines_;  // line of each value of the last record
 };
 
 }  // namespace veldra::engine

@@ -1,6 +1,7 @@
 #include "engine/driver/run.h"
 
 #include "engine/driver/names_file.h"
+#include "engine/driver/output_file.h"
 #include "engine/driver/run_context.h"
 
 #include <cerrno>
@@ -42,86 +43,97 @@ RunStatus file_error(const std::string& what, const fs::path& path, int err) {
   return status;
 }
 
-// An output file opened for the run. Creating it must not cost the user an older
-// file of the same name when another of the run's files cannot be opened, so every
-// output is first opened without truncation; only when all could be opened are they
-// truncated. Files the run itself created are removed again on failure.
-struct OutputFile {
-  fs::path path;
-  bool existed = false;
-  std::unique_ptr<char[]> buffer;  // declared before the stream, so that it outlives it
-  std::ofstream stream;
-};
+RunStatus same_file_error(const char* what, const fs::path& path, const char* other) {
+  RunStatus status;
+  status.outcome = RunOutcome::FileError;
+  status.message = std::string(what) + " " + path.string() + " is " + other + " itself";
+  return status;
+}
 
-// Stream buffer of an output: a report of a long wall is some 100 kB, which the
-// default buffer hands to the system in a dozen writes.
-constexpr std::size_t kOutputBuffer = 64 * 1024;
+bool same_file(const fs::path& a, const fs::path& b) {
+  std::error_code ec;
+  if (a.lexically_normal() == b.lexically_normal()) return true;
+  return fs::equivalent(a, b, ec) && !ec;
+}
 
 }  // namespace
 
 RunStatus run_paths(const RunPaths& paths, std::ostream& console) {
   const fs::path data_path = resolve(paths.data, paths.working_dir);
+  std::error_code ec;
+  // A directory opens for reading and then reads as an empty file.
+  if (!paths.data.empty() && fs::is_directory(data_path, ec)) {
+    return file_error("cannot open the data file", data_path, EISDIR);
+  }
+  errno = 0;
   std::ifstream data(data_path, std::ios::binary);
   if (paths.data.empty() || !data) {
     return file_error("cannot open the data file", data_path, errno);
   }
 
-  OutputFile outputs[3];
-  outputs[0].path = resolve(paths.report, paths.working_dir);
-  outputs[1].path = resolve(paths.plot, paths.working_dir);
-  outputs[2].path = resolve(paths.notes, paths.working_dir);
+  const fs::path out_paths[3] = {resolve(paths.report, paths.working_dir),
+                                 resolve(paths.plot, paths.working_dir),
+                                 resolve(paths.notes, paths.working_dir)};
+  const char* names[3] = {"the report", "the plot-data file", "the run-notes file"};
   const char* what[3] = {"cannot create the report", "cannot create the plot-data file",
                          "cannot create the run-notes file"};
+  // Truncating an output that is the data file, or writing two outputs into one
+  // file, would destroy the input or mix the results.
   for (int i = 0; i < 3; ++i) {
-    OutputFile& out = outputs[i];
-    std::error_code ec;
-    out.existed = fs::exists(out.path, ec);
-    out.buffer = std::make_unique_for_overwrite<char[]>(kOutputBuffer);
-    out.stream.rdbuf()->pubsetbuf(out.buffer.get(), static_cast<std::streamsize>(kOutputBuffer));
-    errno = 0;
-    out.stream.open(out.path, std::ios::binary | std::ios::app);
-    if (out.path.empty() || !out.stream || fs::is_directory(out.path, ec)) {
-      const int err = errno;
-      for (int j = 0; j <= i; ++j) {
-        outputs[j].stream.close();
-        if (!outputs[j].existed) fs::remove(outputs[j].path, ec);
-      }
-      return file_error(what[i], out.path, err);
+    if (out_paths[i].empty()) continue;
+    if (same_file(out_paths[i], data_path)) {
+      return same_file_error(names[i], out_paths[i], "the data file");
     }
-  }
-  // Emptied in place: the streams append, so they write from the start. Closing
-  // and opening every output again would cost more than analysing a small wall.
-  for (int i = 0; i < 3; ++i) {
-    std::error_code ec;
-    if (outputs[i].existed) fs::resize_file(outputs[i].path, 0, ec);
-    if (ec) {
-      for (OutputFile& out : outputs) out.stream.close();
-      for (OutputFile& out : outputs) {
-        if (!out.existed) fs::remove(out.path, ec);
+    for (int j = 0; j < i; ++j) {
+      if (same_file(out_paths[i], out_paths[j])) {
+        return same_file_error(names[i], out_paths[i], names[j]);
       }
-      return file_error(what[i], outputs[i].path, ec.value());
     }
   }
 
-  FileNames names;
-  names.data_path = fs::absolute(data_path).string();
-  names.report_path = outputs[0].path.string();
-  names.plot_path = outputs[1].path.string();
-  names.version = paths.version;
+  // Creating the outputs must not cost the user an older file of the same name when
+  // another of the run's files cannot be opened, so every output is first opened
+  // without truncation; only when all could be opened are they emptied. Files the
+  // run itself created are removed again on failure.
+  OutputFile outputs[3];
+  const auto give_up = [&](int opened, int failed, int err) {
+    for (int j = 0; j < opened; ++j) {
+      outputs[j].close();
+      if (!outputs[j].existed()) fs::remove(out_paths[j], ec);
+    }
+    return file_error(what[failed], out_paths[failed], err);
+  };
+  for (int i = 0; i < 3; ++i) {
+    if (out_paths[i].empty()) return give_up(i, i, ENOENT);
+    if (const int err = outputs[i].open(out_paths[i])) return give_up(i, i, err);
+  }
+  for (int i = 0; i < 3; ++i) {
+    if (!outputs[i].existed()) continue;
+    if (const int err = outputs[i].truncate()) return give_up(3, i, err);
+  }
 
-  RunContext ctx({data, outputs[0].stream, outputs[1].stream, outputs[2].stream, console},
-                 names);
+  FileNames file_names;
+  file_names.data_path = fs::absolute(data_path).string();
+  file_names.report_path = out_paths[0].string();
+  file_names.plot_path = out_paths[1].string();
+  file_names.version = paths.version;
+
+  RunContext ctx({data, outputs[0].stream(), outputs[1].stream(), outputs[2].stream(), console},
+                 file_names);
   ctx.fixed_time = source_date_epoch();
   run_problems(ctx);
 
   // Close in the order of the units: report, data, plot, notes.
-  outputs[0].stream.close();
+  int errors[3];
+  errors[0] = outputs[0].close();
   data.close();
-  outputs[1].stream.close();
-  outputs[2].stream.close();
+  errors[1] = outputs[1].close();
+  errors[2] = outputs[2].close();
   for (int i = 0; i < 3; ++i) {
-    if (outputs[i].stream.fail()) {
-      return file_error("cannot write", outputs[i].path, 0);
+    if (errors[i] != 0) {
+      RunStatus status = file_error("cannot write", out_paths[i], errors[i]);
+      status.problems = std::move(ctx.status.problems);
+      return status;
     }
   }
   return std::move(ctx.status);

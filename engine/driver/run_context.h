@@ -10,6 +10,7 @@
 #include "veldra/engine.h"
 #include "veldra/version.h"
 
+#include <array>
 #include <ctime>
 #include <iosfwd>
 #include <memory>
@@ -53,6 +54,7 @@ struct RunContext {
   std::string current_title; // title of the problem being analysed
   std::string first_title;   // title of problem 1
   int result_sets = 1;       // K of the plot file's results blocks
+  std::array<int, 11> control_lines{};  // line of each item of the control record (1-based)
   bool solved_any = false;   // some problem has results to repeat at the end
 
   // A row of the problem's station tables reached past station N + 3, the end of

@@ -43,11 +43,14 @@ void accumulate(RunContext& ctx, RowAccumulator& acc, int first, int last, int c
 
 void read_stiffness_rows(RunContext& ctx) {
   ProblemState& st = ctx.st();
-  const int nstif = checked_count(ctx, st.ctl.nstif, 1 << 20, "STIFFNESS ROWS");
+  const int nstif = checked_count(ctx, st.ctl.nstif, 1 << 20, "STIFFNESS ROWS", control_item(ctx, 3));
   RowAccumulator acc;
   for (int r = 1; r <= nstif; ++r) {
     const std::vector<double> v = ctx.reader.read_record("iiir");
     const int first = to_int(v[0]), last = to_int(v[1]), cont = to_int(v[2]);
+    if (v[3] < 0.0) {
+      data_error(ctx, "ERROR STOP -- NEGATIVE EI " + where({ctx.reader.line_of_item(4), 4}));
+    }
     const RowValues values{v[3], 0, 0, 0, 0, 0};
     const int k = acc.case_of(cont);
     accumulate(ctx, acc, first, last, cont, values);
@@ -68,7 +71,7 @@ struct SupportRow {
 
 void read_load_rows(RunContext& ctx, std::vector<SupportRow>& loads) {
   ProblemState& st = ctx.st();
-  st.nload = checked_count(ctx, ctx.reader.read_int(), kMaxLoadRows, "LOAD ROWS");
+  st.nload = read_count(ctx, kMaxLoadRows, "LOAD ROWS");
   st.ncouple = st.nload;
   RowAccumulator acc;
   for (int r = 1; r <= st.nload; ++r) {
@@ -87,8 +90,8 @@ void read_load_rows(RunContext& ctx, std::vector<SupportRow>& loads) {
 void read_spring_and_tieback_rows(RunContext& ctx, std::vector<SupportRow>& springs,
                                   std::vector<SupportRow>& ties) {
   ProblemState& st = ctx.st();
-  st.nspr = checked_count(ctx, ctx.reader.read_int(), 1 << 20, "SPRING ROWS");
-  const int ntie = checked_count(ctx, st.ctl.ntie, kMaxTiebacks, "TIEBACKS");
+  st.nspr = read_count(ctx, 1 << 20, "SPRING ROWS");
+  const int ntie = checked_count(ctx, st.ctl.ntie, kMaxTiebacks, "TIEBACKS", control_item(ctx, 10));
   RowAccumulator acc;  // a spring row with code 2 is closed by the first tieback
   for (int r = 1; r <= st.nspr; ++r) {
     const std::vector<double> v = ctx.reader.read_record("iiirr");
@@ -134,6 +137,11 @@ void read_spring_and_tieback_rows(RunContext& ctx, std::vector<SupportRow>& spri
                     : tb.modulus * tb.area * c * c * st.wt / (tb.spacing * tb.unbonded_length);
     tb.qt = english ? -tb.prestress * c * st.wt / (12.0 * tb.spacing)
                     : -tb.prestress * c * st.wt / tb.spacing;
+    if (!std::isfinite(tb.st) || !std::isfinite(tb.qt)) {
+      data_error(ctx, "ERROR STOP -- TIEBACK " + std::to_string(t) +
+                          ": STIFFNESS OR PRESTRESS NOT FINITE: CHECK THE MAGNITUDES OF ITS AREA, "
+                          "MODULUS, LENGTHS AND FORCE");
+    }
     const int k = acc.case_of(1);
     accumulate(ctx, acc, tb.station, tb.station, 1, {0, tb.qt, tb.st, 0, 0, 0});
     write_stiffness_row(ctx.report, k, tb.station, tb.station, 1,
@@ -171,7 +179,8 @@ void clear_station_arrays(ProblemState& st) {
 
 void read_restraints(RunContext& ctx) {
   ProblemState& st = ctx.st();
-  const int nbc = checked_count(ctx, st.ctl.nbc, kMaxRestraints, "RESTRAINT ROWS");
+  const int nbc = checked_count(ctx, st.ctl.nbc, kMaxRestraints, "RESTRAINT ROWS",
+                                control_item(ctx, 2));
   int previous = -1;
   for (int r = 1; r <= nbc; ++r) {
     const std::vector<double> v = ctx.reader.read_record("iirr");
@@ -195,7 +204,8 @@ void read_restraints(RunContext& ctx) {
 
 void read_py_modifications(RunContext& ctx) {
   ProblemState& st = ctx.st();
-  const int n = checked_count(ctx, st.ctl.npymod, kMaxPyModifications, "P-Y MODIFICATION ROWS");
+  const int n = checked_count(ctx, st.ctl.npymod, kMaxPyModifications,
+                              "P-Y MODIFICATION ROWS", control_item(ctx, 4));
   for (int r = 1; r <= n; ++r) {
     const std::vector<double> v = ctx.reader.read_reals(3);
     st.pymod[r] = {v[0], v[1], v[2]};

@@ -58,11 +58,14 @@ extern "C" VELDRA_API int VELDRA_LastRunMessage(char* buf, int size) {
 namespace veldra {
 
 VELDRA_API RunStatus run_analysis(const RunPaths& paths) {
-  return engine::run_guarded([&] { return engine::run_paths(paths, std::cerr); });
+  return engine::run_guarded(
+      [&] { return engine::run_paths(paths, paths.console ? *paths.console : std::cerr); });
 }
 
-VELDRA_API RunStatus run_from_names_file(const std::filesystem::path& dir) {
-  return engine::run_guarded([&] { return engine::run_names_file(dir, std::cerr); });
+VELDRA_API RunStatus run_from_names_file(const std::filesystem::path& dir,
+                                         std::ostream* console) {
+  return engine::run_guarded(
+      [&] { return engine::run_names_file(dir, console ? *console : std::cerr); });
 }
 
 }  // namespace veldra

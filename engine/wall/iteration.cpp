@@ -1,6 +1,7 @@
 #include "engine/wall/iteration.h"
 
 #include "engine/format/fortran_format.h"
+#include "engine/wall/finite_values.h"
 #include "engine/wall/stabilised_iteration.h"
 
 #include <cmath>
@@ -202,6 +203,9 @@ std::optional<IterationOutcome> iterate(ProblemState& st, std::ostream& notes) {
     out.iterations = it;
     const std::optional<SolveCounts> counts = solve_linearized(st, out.off_curve);
     if (!counts) return std::nullopt;
+    if (!all_finite(st.W, station_index(-1), station_index(st.n + 1))) {
+      throw NonFiniteDeflections{it};
+    }
     out.beyond_maximum = counts->beyond_maximum;
     out.not_closed = counts->changed;
     write_monitor_line(notes, it, out.off_curve, counts->changed, st);

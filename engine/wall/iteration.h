@@ -46,7 +46,8 @@ bool close_ei_step(ProblemState& st, int& not_closed);
 // and leaves the last solution in W. When the specified scheme ends without closing
 // and without a deflection beyond the maximum, the stabilised iteration continues
 // it (stabilised_iteration.h). Returns how it ended, or nothing when a curve span
-// ends above its start.
+// ends above its start; throws NonFiniteDeflections (finite_values.h) when a solve
+// gives a deflection that is not finite.
 std::optional<IterationOutcome> iterate(ProblemState& st, std::ostream& notes);
 
 // The monitor line of an iteration: its number, the off-curve flag, the stations

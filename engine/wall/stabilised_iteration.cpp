@@ -1,6 +1,7 @@
 #include "engine/wall/stabilised_iteration.h"
 
 #include "engine/format/fortran_format.h"
+#include "engine/wall/finite_values.h"
 #include "engine/wall/iteration.h"
 
 #include <cmath>
@@ -87,6 +88,9 @@ class Stabiliser {
     ++out_.iterations;
     const std::optional<SolveCounts> counts = solve_linearized(st_, out_.off_curve);
     if (!counts) return std::nullopt;
+    if (!all_finite(st_.W, station_index(-1), station_index(st_.n + 1))) {
+      throw NonFiniteDeflections{out_.iterations};
+    }
     out_.beyond_maximum = counts->beyond_maximum;
     out_.not_closed = counts->changed;
     write_monitor_line(notes_, out_.iterations, out_.off_curve, counts->changed, st_);

@@ -109,9 +109,10 @@ TEST(EntryPoint, TellsAnInputErrorApartFromAFinishedRun) {
   const auto message =
       reinterpret_cast<int (*)(char*, int)>(dlsym(lib.handle(), "VELDRA_LastRunMessage"));
   EXPECT_EQ(outcome(), VELDRA_RUN_INPUT_ERROR);
-  char buf[80];
+  char buf[120];
   message(buf, sizeof buf);
-  EXPECT_STREQ(buf, "TOO MUCH DATA FOR AVAILABLE STORAGE");
+  EXPECT_STREQ(buf, "TOO MUCH DATA FOR AVAILABLE STORAGE -- 21 RESTRAINT ROWS ON LINE 2, ITEM 2 "
+                    "(AT MOST 20)");
 }
 
 class NamesFileTest : public ::testing::TestWithParam<int> {};

@@ -55,6 +55,7 @@ VELDRA_API int VELDRA_LastRunMessage(char* buf, int size);
 }
 
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -105,14 +106,20 @@ struct RunPaths {
   std::filesystem::path notes;   // run-notes file (".vd5r")
   std::filesystem::path working_dir;  // empty: the process's current directory
   std::string version = kVersionText;  // version text of the title page (12 characters)
+  // Where the engine's console messages go (" READ SOIL DATA....", soil-model
+  // warnings); nullptr: standard error. A front end passes its own stream to tie
+  // them to the file or to silence them.
+  std::ostream* console = nullptr;
 };
 
 // Runs one analysis from explicit paths. Never throws.
 VELDRA_API RunStatus run_analysis(const RunPaths& paths);
 
 // Runs one analysis exactly as IVELDRA(18) does, from "NAMES.dat" in dir
-// (empty: the current directory). Never throws.
-VELDRA_API RunStatus run_from_names_file(const std::filesystem::path& dir = {});
+// (empty: the current directory), with the console messages on `console`
+// (nullptr: standard error). Never throws.
+VELDRA_API RunStatus run_from_names_file(const std::filesystem::path& dir = {},
+                                         std::ostream* console = nullptr);
 
 }  // namespace veldra
 #endif  // __cplusplus
