@@ -49,13 +49,16 @@ TEST_P(BatchWorkers, AnalyseEveryFileOnceWithTheSameSummaries) {
     EXPECT_EQ(reported.count(item.data.string()), 1u) << item.data;
     EXPECT_EQ(cli::item_state(item), cli::ItemState::Finished) << cli::item_line(item);
   }
-  // Copies of one example have one summary, however the workers interleaved.
+  // Copies of one example have one summary, however the workers interleaved. A
+  // copy is named after its example with "-k" appended.
+  const auto example_of = [](const cli::BatchItem& item) {
+    const std::string stem = item.data.stem().string();
+    return stem.substr(0, stem.rfind('-'));
+  };
   for (std::size_t i = 0; i + 1 < items.size(); ++i) {
     const auto& a = items[i].job.status.problems;
     const auto& b = items[i + 1].job.status.problems;
-    if (items[i].data.stem().string().substr(0, 8) != items[i + 1].data.stem().string().substr(0, 8)) {
-      continue;
-    }
+    if (example_of(items[i]) != example_of(items[i + 1])) continue;
     ASSERT_EQ(a.size(), b.size());
     for (std::size_t p = 0; p < a.size(); ++p) {
       EXPECT_EQ(a[p].iterations, b[p].iterations);
