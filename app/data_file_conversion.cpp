@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "app/data_file_writer.h"
-#include "app/file_errors.h"
 #include "app/problem_files.h"
 #include "app/stage_files.h"
+#include "framework/file_errors.h"
 
 namespace veldra::app {
 
@@ -28,7 +28,7 @@ class WorkFolder {
         return;
       }
     }
-    throw EFileError("Cannot create a working folder in \"" + base.string() + "\"");
+    throw framework::EFileError("create a working folder for", base.string(), ec ? ec.message() : "no name is free");
   }
   ~WorkFolder() {
     std::error_code ec;
@@ -51,17 +51,21 @@ ConversionResult ConvertDataFile(TMainModel& model, const fs::path& source, cons
   const fs::path copy = work.path() / source.filename();
   std::error_code ec;
   fs::copy_file(source, copy, ec);
-  if (ec) throw EFileError("Cannot open file \"" + source.string() + "\": " + ec.message());
+  if (ec) throw framework::EFileError("open", source.string(), ec.message());
 
   const OpenResult opened = OpenProblem(model, copy, format_code);
   ConversionResult result;
-  if (!opened.load.complete) {
-    result.message = opened.load.message;
-    return result;
+  // Every reason not to convert, the format errors first.
+  std::vector<std::string> reasons;
+  if (!opened.load.complete) reasons.push_back(opened.load.message);
+  for (const StageReadIssue& issue : opened.stage_issues) {
+    if (issue.message.empty()) continue;
+    reasons.push_back(issue.stage > 0 ? "Stage " + std::to_string(issue.stage) + ": " + issue.message : issue.message);
   }
-  if (!opened.stage_issues.empty()) {
-    const StageReadIssue& issue = opened.stage_issues.front();
-    result.message = "Stage " + std::to_string(issue.stage) + ": " + issue.message;
+  const std::vector<UnrepresentedRecord> unrepresented = opened.Unrepresented();
+  if (!unrepresented.empty()) reasons.push_back(UnrepresentedWarning(unrepresented));
+  if (!reasons.empty()) {
+    for (const std::string& reason : reasons) result.message += (result.message.empty() ? "" : "\n") + reason;
     return result;
   }
 

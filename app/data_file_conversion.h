@@ -12,18 +12,22 @@ namespace veldra::app {
 
 struct ConversionResult {
   bool converted = false;
-  // Why not: the loader's message (with line and item), prefixed with the stage for
-  // a stage block after the first.
+  // Why not, one reason a line: the loader's format error (with line and item; a
+  // stage after the first prefixed "Stage n: "), a staged file holding fewer stages
+  // than it declares, and the warning of the records the problem cannot keep (the
+  // lines are those of the source file).
   std::string message;
 };
 
 // Loads `source` with the format code (1 to 5) into the model and writes it to
 // `target` in the current format; a staged problem is written as the combined file
 // of its stages. Its stage files are made in a private folder that is removed
-// afterwards, so nothing appears beside the source or the target. When any block
-// stops on a format error the target is not written.
+// afterwards, so nothing appears beside the source or the target. The target is not
+// written when any block stops on a format error, when a staged file holds fewer
+// stages than it declares, or when the problem cannot keep a record as it stands
+// (writing it would change the analysis).
 //
-// Throws EFileError when a file cannot be read or written.
+// Throws framework::EFileError when a file cannot be read or written.
 ConversionResult ConvertDataFile(TMainModel& model, const std::filesystem::path& source,
                                  const std::filesystem::path& target, int format_code);
 

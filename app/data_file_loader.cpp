@@ -4,8 +4,9 @@
 #include <cctype>
 
 #include "app/problem_record_reader.h"
+#include "app/shared_records.h"
 #include "app/word_reader.h"
-#include "framework/exceptions.h"
+#include "framework/file_errors.h"
 
 namespace veldra::app {
 
@@ -19,6 +20,16 @@ constexpr int kLongTermMarker = 9;
 void FinishReading(TMainModel& model) {
   model.PadTablesToMinimum();
   model.SetModified(false);
+}
+
+void Append(std::vector<UnrepresentedRecord>& to, const std::vector<UnrepresentedRecord>& records) {
+  to.insert(to.end(), records.begin(), records.end());
+}
+
+// The notes of every block in line order.
+void Conclude(LoadResult& result) {
+  std::stable_sort(result.unrepresented.begin(), result.unrepresented.end(),
+                   [](const UnrepresentedRecord& a, const UnrepresentedRecord& b) { return a.line < b.line; });
 }
 
 }  // namespace
@@ -45,40 +56,77 @@ LoadResult LoadDataFile(TMainModel& model, const std::filesystem::path& file, in
   model.ClearTables();
 
   LoadResult result;
+  ProblemRecordReader short_term(problem, words, layout, false);
+  ProblemRecordReader long_term(problem, words, layout, true);
   try {
     problem.Title = words.ReadLine();
-    ProblemRecordReader(problem, words, layout, false).ReadBlock();
-    if (format_code <= kFormat30 && words.ReadInteger() == kLongTermMarker) {
-      words.ReadLine();  // the rest of the marker's line
-      problem.LongTermMode = true;
-      problem.Title = words.ReadLine();
-      ProblemRecordReader(problem, words, layout, true).ReadBlock();
-      words.ReadInteger();  // the long-term block's own marker
+    short_term.ReadBlock();
+    if (format_code <= kFormat30) {
+      int marker = words.ReadInteger();
+      const ProblemRecordReader* last_block = &short_term;
+      if (marker == kLongTermMarker) {
+        words.ReadLine();  // the rest of the marker's line
+        problem.LongTermMode = true;
+        const std::string short_term_title = problem.Title;
+        const int title_line = words.LineNumber();
+        const std::vector<SharedItem> shared = SharedItems(problem);
+        problem.Title = words.ReadLine();
+        long_term.ReadBlock();
+        marker = words.ReadInteger();  // the long-term block's own code
+        last_block = &long_term;
+        if (problem.Title != short_term_title) {
+          result.unrepresented.push_back(
+              {title_line,
+               "the long-term title differs from the short-term title. This program keeps one title: "
+               "saving would write the long-term title for both problems."});
+        }
+        Append(result.unrepresented, LongTermDifferences(shared, SharedItems(problem), long_term));
+      }
+      // A code other than 0 (or the stage count, which the engine takes as 0) makes
+      // the engine go on with what follows as a further problem.
+      const bool engine_goes_on = marker != 0 && marker != last_block->DeclaredStages();
+      if (problem.StageCount == 1 && engine_goes_on && words.WordsLeft() > 0) {
+        result.unrepresented.push_back({words.NextWordLine(), "the problem ends with the code " +
+                                                                  std::to_string(marker) +
+                                                                  ", and the engine goes on with what follows as "
+                                                                  "a further problem. Saving would write 0 and leave "
+                                                                  "out everything from here on."});
+      }
     }
   } catch (const fw::EInOutError& error) {
-    result = {false, error.what()};
+    result.complete = false;
+    result.message = error.what();
   }
+  result.declared_stages = short_term.DeclaredStages();
+  Append(result.unrepresented, short_term.Unrepresented());
+  Append(result.unrepresented, long_term.Unrepresented());
   FinishReading(model);
   problem.Has2013Records = true;
   problem.Has2015Records = format_code == kFormatCurrent;
+  Conclude(result);
   return result;
 }
 
-LoadResult ReadStageFile(TProgramData& problem, const std::filesystem::path& file) {
+LoadResult ReadStageFile(TProgramData& problem, const std::filesystem::path& file, int first_line) {
   TWordReader words(file);
+  words.SetFirstLineNumber(first_line);
   RecordLayout layout;
   layout.records_2013 = problem.Has2013Records;
   layout.records_2015 = problem.Has2015Records;
 
   LoadResult result;
+  ProblemRecordReader block(problem, words, layout, false);
   try {
     problem.Title = words.ReadLine();
-    ProblemRecordReader(problem, words, layout, false).ReadBlock();
+    block.ReadBlock();
     problem.LongTermMode = words.ReadInteger() == kLongTermMarker;
   } catch (const fw::EInOutError& error) {
-    result = {false, error.what()};
+    result.complete = false;
+    result.message = error.what();
   }
+  result.unrepresented = block.Unrepresented();
   FinishReading(problem.Main());
+  Conclude(result);
   return result;
 }
 

@@ -11,8 +11,10 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/main_model.h"
+#include "app/unrepresented.h"
 
 namespace veldra::app {
 
@@ -30,6 +32,15 @@ int FormatFromExtension(const std::filesystem::path& file);
 struct LoadResult {
   bool complete = true;  // false: a format error stopped the reading
   std::string message;   // that error's message, to be shown in an information box
+  // The records the problem could not keep as they stand in the file, in line
+  // order: saving would change the analysis. The window shows them after the file
+  // has been read and asks before a Save overwrites the file.
+  std::vector<UnrepresentedRecord> unrepresented;
+  // The stage count of the control record as the file gives it, before the problem
+  // limits it to 1..5 (1 when the format has none or the reading stopped before it).
+  int declared_stages = 1;
+
+  bool Representable() const { return unrepresented.empty(); }
 };
 
 // Replaces the model's problem by the problem of the file: a new problem, FileName
@@ -37,8 +48,13 @@ struct LoadResult {
 // a long-term marker 9 is followed by the long-term block. Sets Has2013Records, and
 // Has2015Records for the current format only.
 //
-// A file that cannot be read throws EFileError before the model changes. A format
-// code outside 1..5 is read as the current format.
+// A file that cannot be read throws framework::EFileError before the model changes.
+// A format code outside 1..5 is read as the current format.
+//
+// Besides the records of each block (see ProblemRecordReader), the result names a
+// long-term block whose title or shared records differ from the short-term block's
+// (the model keeps one copy: the long-term one), and a file of one problem that goes
+// on after the problem's last record.
 LoadResult LoadDataFile(TMainModel& model, const std::filesystem::path& file, int format_code);
 
 // Reads a stage file into the current problem: its first line into Title, then one
@@ -46,8 +62,10 @@ LoadResult LoadDataFile(TMainModel& model, const std::filesystem::path& file, in
 // Has2015Records), then the marker (LongTermMode = marker 9). Tables the block does
 // not size keep their rows; the reader flags are left as they are.
 //
-// EFileError when the file cannot be read.
-LoadResult ReadStageFile(TProgramData& problem, const std::filesystem::path& file);
+// framework::EFileError when the file cannot be read. `first_line` numbers the
+// file's first line in the messages and notes: a stage cut from a combined file
+// names the lines of that file.
+LoadResult ReadStageFile(TProgramData& problem, const std::filesystem::path& file, int first_line = 1);
 
 }  // namespace veldra::app
 

@@ -3,10 +3,10 @@
 #include <initializer_list>
 
 #include "app/main_model.h"
+#include "app/main_tables.h"
 #include "app/safe_file_write.h"
 #include "app/soil_values.h"
 #include "framework/decimal_text.h"
-#include "framework/table_definitions.h"
 #include "framework/units.h"
 
 namespace veldra::app {
@@ -52,23 +52,23 @@ class BlockWriter {
 
   // One problem block after its title line, ending with the continuation code.
   void Write(std::string& out, int marker) const {
-    ControlRecord(out);
-    WallProperties(out);
-    Restraints(out);
-    Stiffness(out);
-    Loads(out);
-    Springs(out);
-    Tiebacks(out);
-    PYModification(out);
-    if (p_.PressureCode == 1) Distribution(out);
+    WriteControlRecord(out);
+    WriteWallProperties(out);
+    WriteRestraints(out);
+    WriteStiffness(out);
+    WriteLoads(out);
+    WriteSprings(out);
+    WriteTiebacks(out);
+    WritePYModification(out);
+    if (p_.PressureCode == 1) WriteDistribution(out);
     // Exactly when the engine reads the wall configuration.
     if (p_.PressureCode > 1 || p_.PYCode == 2) {
-      WallConfiguration(out);
-      Surcharges(out);
-      SoilLayers(out);
+      WriteWallConfiguration(out);
+      WriteSurcharges(out);
+      WriteSoilLayers(out);
     }
-    ExternalCurves(out);
-    MomentEICurves(out);
+    WriteExternalCurves(out);
+    WriteMomentEICurves(out);
     out += Int(marker) + "\n";
   }
 
@@ -78,71 +78,85 @@ class BlockWriter {
   std::string I(const fw::TGridTable& t, int col, int row) const { return Int(t.Cell(col, row).AsInteger()); }
   // English: a table depth in feet is written in inches.
   EntryNumber Depth(EntryNumber feet) const { return english_ ? feet * kInchesPerFoot : feet; }
-  const char* DistributionTable() const { return long_term_ ? fw::kLongDist : fw::kDistLoad; }
-  const char* SoilTable() const { return long_term_ ? fw::kLongSoil : fw::kNewSoil; }
+  const char* DistributionTable() const {
+    return long_term_ ? PressureDistribution::kLongTermName : PressureDistribution::kName;
+  }
+  const char* SoilTable() const { return long_term_ ? SoilLayers::kLongTermName : SoilLayers::kName; }
 
-  void ControlRecord(std::string& out) const {
-    out += Int(p_.UnitSystem) + " " + Int(T(fw::kSoilLayer).RowCount()) + "\t" + Int(T(fw::kPileSect).RowCount()) +
-           "\t" + Int(T(fw::kPYMod).RowCount()) + "\t" + Int(p_.PressureCode) + "\t" + Int(p_.PYCode) + " " +
-           Int(T(fw::kPYCurves2).RowCount()) + " " + Int(p_.StageCount) + " " + Int(p_.EICurveSetCount) + " " +
+  void WriteControlRecord(std::string& out) const {
+    out += Int(p_.UnitSystem) + " " + Int(T(Restraints::kName).RowCount()) + "\t" + Int(T(WallStiffness::kName).RowCount()) +
+           "\t" + Int(T(PYModification::kName).RowCount()) + "\t" + Int(p_.PressureCode) + "\t" + Int(p_.PYCode) + " " +
+           Int(T(PYCurveSets::kName).RowCount()) + " " + Int(p_.StageCount) + " " + Int(p_.EICurveSetCount) + " " +
            Int(p_.TiebackCount) + "\n";
   }
 
-  void WallProperties(std::string& out) const {
+  void WriteWallProperties(std::string& out) const {
     // The engine's tieback width is the earth-pressure width.
     out += Int(p_.Increments) + " " +
            Tabbed({FileNumber(p_.IncrementLength), FileNumber(p_.MaxDeflection), FileNumber(p_.ClosureTolerance),
                    FileNumber(p_.WallHeight), FileNumber(p_.ActiveWidth)});
   }
 
-  void Restraints(std::string& out) const {
-    const fw::TGridTable& t = T(fw::kSoilLayer);
-    for (int r = 0; r < t.RowCount(); ++r) out += Tabbed({I(t, 0, r), I(t, 1, r), F(t, 2, r), F(t, 3, r)});
-  }
-
-  void Stiffness(std::string& out) const {
-    const fw::TGridTable& t = T(fw::kPileSect);
-    for (int r = 0; r < t.RowCount(); ++r) out += Tabbed({I(t, 0, r), I(t, 1, r), I(t, 2, r), F(t, 3, r)});
-  }
-
-  void Loads(std::string& out) const {
-    const fw::TGridTable& t = T(fw::kBoundCond);
-    out += Int(t.RowCount()) + "\n";
+  void WriteRestraints(std::string& out) const {
+    const fw::TGridTable& t = T(Restraints::kName);
+    using C = Restraints;
     for (int r = 0; r < t.RowCount(); ++r)
-      out += Tabbed({I(t, 0, r), I(t, 1, r), I(t, 2, r), F(t, 3, r), F(t, 4, r), F(t, 5, r)});
+      out += Tabbed({I(t, C::kCase, r), I(t, C::kNode, r), F(t, C::kDeflection, r), F(t, C::kSlope, r)});
   }
 
-  void Springs(std::string& out) const {
-    const fw::TGridTable& t = T(fw::kSoilStrength);
+  void WriteStiffness(std::string& out) const {
+    const fw::TGridTable& t = T(WallStiffness::kName);
+    using C = WallStiffness;
+    for (int r = 0; r < t.RowCount(); ++r)
+      out += Tabbed({I(t, C::kFromNode, r), I(t, C::kToNode, r), I(t, C::kContinuation, r), F(t, C::kStiffness, r)});
+  }
+
+  void WriteLoads(std::string& out) const {
+    const fw::TGridTable& t = T(ConcentratedLoads::kName);
+    out += Int(t.RowCount()) + "\n";
+    using C = ConcentratedLoads;
+    for (int r = 0; r < t.RowCount(); ++r)
+      out += Tabbed({I(t, C::kContinuation, r), I(t, C::kFromNode, r), I(t, C::kToNode, r), F(t, C::kLateralLoad, r),
+                     F(t, C::kMoment, r), F(t, C::kAxialLoad, r)});
+  }
+
+  void WriteSprings(std::string& out) const {
+    const fw::TGridTable& t = T(Springs::kName);
     const int rows = p_.ApplySprings ? t.RowCount() : 0;
     out += Int(rows) + "\n";
     // The file puts the stations before the continuation choice.
-    for (int r = 0; r < rows; ++r) out += Tabbed({I(t, 1, r), I(t, 2, r), I(t, 0, r), F(t, 3, r), F(t, 4, r)});
+    using C = Springs;
+    for (int r = 0; r < rows; ++r)
+      out += Tabbed({I(t, C::kFromNode, r), I(t, C::kToNode, r), I(t, C::kContinuation, r),
+                     F(t, C::kLateralStiffness, r), F(t, C::kRotationalStiffness, r)});
   }
 
-  void Tiebacks(std::string& out) const {
-    const fw::TGridTable& t = T(fw::kTiebackTable1);
+  void WriteTiebacks(std::string& out) const {
+    const fw::TGridTable& t = T(Tiebacks::kName);
     const bool si = t.Units() == fw::kSIUnits;
     for (int r = 0; r < p_.TiebackCount && r < t.RowCount(); ++r) {
-      EntryNumber area = t.Cell(1, r).AsFloat();
+      using C = Tiebacks;
+      EntryNumber area = t.Cell(C::kArea, r).AsFloat();
       if (si) area /= kSquareMillimetresPerSquareMetre;
-      out += Tabbed({F(t, 0, r), FileNumber(area), F(t, 2, r), F(t, 3, r), F(t, 4, r), F(t, 5, r), F(t, 6, r)});
+      out += Tabbed({F(t, C::kDepth, r), FileNumber(area), F(t, C::kModulus, r), F(t, C::kUnbondedLength, r),
+                     F(t, C::kAngle, r), F(t, C::kSpacing, r), F(t, C::kPrestress, r)});
     }
   }
 
-  void PYModification(std::string& out) const {
-    const fw::TGridTable& t = T(fw::kPYMod);
+  void WritePYModification(std::string& out) const {
+    const fw::TGridTable& t = T(PYModification::kName);
     for (int r = 0; r < t.RowCount(); ++r)
-      out += Tabbed({FileNumber(Depth(t.Cell(0, r).AsFloat())), F(t, 1, r), F(t, 2, r)});
+      out += Tabbed({FileNumber(Depth(t.Cell(PYModification::kDepth, r).AsFloat())), F(t, PYModification::kPMultiplier, r),
+                     F(t, PYModification::kYMultiplier, r)});
   }
 
-  void Distribution(std::string& out) const {
+  void WriteDistribution(std::string& out) const {
     const fw::TGridTable& t = T(DistributionTable());
     const bool english = t.Units() == fw::kEnglishUnits;
     out += Int(t.RowCount()) + "\n";
     for (int r = 0; r < t.RowCount(); ++r) {
-      EntryNumber depth = t.Cell(0, r).AsFloat();
-      EntryNumber load = t.Cell(1, r).AsFloat();
+      EntryNumber depth = t.Cell(PressureDistribution::kDepth, r).AsFloat();
+      EntryNumber load = t.Cell(PressureDistribution::kLoad, r).AsFloat();
       // English: feet to inches, load per foot of wall height to per inch.
       if (english) {
         depth *= kInchesPerFoot;
@@ -152,32 +166,34 @@ class BlockWriter {
     }
   }
 
-  void WallConfiguration(std::string& out) const {
+  void WriteWallConfiguration(std::string& out) const {
     out += Tabbed({FileNumber(p_.WallHeight), FileNumber(p_.ActiveWidth), FileNumber(p_.PYWidth),
                    FileNumber(p_.WaterDepthBackfill), FileNumber(p_.WaterDepthExcavation), FileNumber(p_.ActiveFactor),
                    Int(p_.ConfigurationCode), FileNumber(p_.BackfillSlope)});
   }
 
-  void Surcharges(std::string& out) const {
+  void WriteSurcharges(std::string& out) const {
     const LegacySurchargeValues& legacy = p_.LegacySurcharge;
     out += Tabbed({FileNumber(p_.UniformSurcharge), FileNumber(legacy.distance), FileNumber(legacy.point_load),
                    FileNumber(legacy.line_load), FileNumber(legacy.strip_load), FileNumber(legacy.strip_width)});
-    const fw::TGridTable& t = T(fw::kSurchargeTable);
+    const fw::TGridTable& t = T(Surcharges::kName);
     const int rows = p_.ApplySurcharge ? t.RowCount() : 0;
     out += Int(rows) + "\n";
-    for (int r = 0; r < rows; ++r) out += Tabbed({I(t, 0, r), F(t, 1, r), F(t, 2, r), F(t, 3, r)});
+    using C = Surcharges;
+    for (int r = 0; r < rows; ++r)
+      out += Tabbed({I(t, C::kLoadType, r), F(t, C::kMagnitude, r), F(t, C::kDistance, r), F(t, C::kStripWidth, r)});
   }
 
-  void SoilLayers(std::string& out) const {
+  void WriteSoilLayers(std::string& out) const {
     const fw::TGridTable& t = T(SoilTable());
     const bool english = t.Units() == fw::kEnglishUnits;
     out += Int(t.RowCount()) + "\n";
     for (int r = 0; r < t.RowCount(); ++r) {
-      const int type = t.Cell(0, r).AsInteger();
-      EntryNumber bottom = t.Cell(1, r).AsFloat();
+      const int type = t.Cell(SoilLayers::kSoilType, r).AsInteger();
+      EntryNumber bottom = t.Cell(SoilLayers::kBottom, r).AsFloat();
       if (english) bottom *= kInchesPerFoot;
       out += Int(type) + " " + FileNumber(bottom) + " \n";
-      const fw::TGridTable* parameters = t.Cell(2, r).AsTable();
+      const fw::TGridTable* parameters = t.Cell(SoilLayers::kParameters, r).AsTable();
       for (int row = 0; row < 2; ++row) out += SoilValueLine(type, parameters, row, english);
     }
   }
@@ -199,23 +215,27 @@ class BlockWriter {
     return line + "\n";
   }
 
-  void ExternalCurves(std::string& out) const {
-    const fw::TGridTable& t = T(fw::kPYCurves2);
+  void WriteExternalCurves(std::string& out) const {
+    const fw::TGridTable& t = T(PYCurveSets::kName);
     for (int r = 0; r < t.RowCount(); ++r) {
-      const fw::TGridTable* curve = t.Cell(1, r).AsTable();
+      using C = PYCurveSets;
+      const fw::TGridTable* curve = t.Cell(C::kCurve, r).AsTable();
       const int points = curve ? curve->RowCount() : 0;
-      out += Tabbed({I(t, 0, r), Int(points), F(t, 2, r), F(t, 3, r)});
-      for (int k = 0; k < points; ++k) out += Tabbed({F(*curve, 0, k), F(*curve, 1, k)});
+      out += Tabbed({I(t, C::kNode, r), Int(points), F(t, C::kPMultiplier, r), F(t, C::kYMultiplier, r)});
+      for (int k = 0; k < points; ++k)
+        out += Tabbed({F(*curve, PYCurvePoints::kY, k), F(*curve, PYCurvePoints::kP, k)});
     }
   }
 
-  void MomentEICurves(std::string& out) const {
-    const fw::TGridTable& t = T(fw::kMEICurves2);
+  void WriteMomentEICurves(std::string& out) const {
+    const fw::TGridTable& t = T(MomentEICurveSets::kName);
     for (int r = 0; r < p_.EICurveSetCount && r < t.RowCount(); ++r) {
-      const fw::TGridTable* curve = t.Cell(2, r).AsTable();
+      using C = MomentEICurveSets;
+      const fw::TGridTable* curve = t.Cell(C::kCurve, r).AsTable();
       const int points = curve ? curve->RowCount() : 0;
-      out += Tabbed({I(t, 0, r), I(t, 1, r), Int(points)});
-      for (int k = 0; k < points; ++k) out += Tabbed({F(*curve, 0, k), F(*curve, 1, k)});
+      out += Tabbed({I(t, C::kFromNode, r), I(t, C::kToNode, r), Int(points)});
+      for (int k = 0; k < points; ++k)
+        out += Tabbed({F(*curve, MomentEIPoints::kMoment, k), F(*curve, MomentEIPoints::kStiffness, k)});
     }
   }
 

@@ -30,12 +30,12 @@ std::string StageFileText(const TProgramData& problem);
 
 // Saves a single-stage problem to FileName: derives the control values, writes the
 // file safely (the previous file survives a failed write), then clears the modified
-// state and sets both reader flags. Throws EFileError when the file cannot be
+// state and sets both reader flags. Throws framework::EFileError when the file cannot be
 // written.
 void WriteDataFile(TProgramData& problem);
 
 // Saves the current data as the stage file StageFileName: derives the control
-// values, writes the file safely, then clears the modified state. Throws EFileError.
+// values, writes the file safely, then clears the modified state. Throws framework::EFileError.
 void WriteStageFile(TProgramData& problem);
 
 // A real in the file's format: 8 significant digits, "." as decimal separator.

@@ -1,6 +1,6 @@
 // TMainModel: the non-visual half of the main window.
 //
-// It owns the main window's input tables (framework::MainTables, reached by name),
+// It owns the main window's input tables (MainTables, reached by name),
 // the one current problem (TProgramData) and the modified state. The main window,
 // the dialogs, the run sequence and the views reach the problem and the tables
 // through it.
@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "app/program_data.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 
 namespace veldra::app {
 
@@ -27,8 +27,8 @@ class TMainModel {
   TMainModel(const TMainModel&) = delete;
   TMainModel& operator=(const TMainModel&) = delete;
 
-  framework::MainTables& Tables() { return tables_; }
-  const framework::MainTables& Tables() const { return tables_; }
+  MainTables& Tables() { return tables_; }
+  const MainTables& Tables() const { return tables_; }
   framework::TGridTable& Table(std::string_view name) const { return tables_.Table(name); }
 
   TProgramData& Problem() { return *problem_; }
@@ -62,7 +62,7 @@ class TMainModel {
   std::function<void(int units)> OnUnitsChanged;
 
  private:
-  framework::MainTables tables_;
+  MainTables tables_;
   bool modified_ = false;
   std::unique_ptr<TProgramData> problem_;
 };

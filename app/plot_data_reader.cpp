@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "app/file_errors.h"
 #include "app/main_model.h"
+#include "app/main_tables.h"
 #include "app/word_reader.h"
-#include "framework/exceptions.h"
-#include "framework/table_definitions.h"
+#include "framework/file_errors.h"
 #include "framework/units.h"
 
 namespace veldra::app {
@@ -82,19 +81,55 @@ void ReplaceCurves(TGraphPlot& graph, CurveList list, int count) {
   graph.SetCurveCount(list, count);
 }
 
+std::string Joined(const std::vector<std::string>& words, std::size_t count) {
+  std::string text;
+  for (std::size_t i = 0; i < count; ++i) text += words[i] + "\n";
+  return text;
+}
+
+// True when `rest`, the words after a complete result set, is what the engine writes
+// after an input error in the next problem: that problem's pressure block and p-y
+// block as far as they were written, then a repeat of the last results block
+// (`results`, word for word).
+bool IsRepeatAfterError(const std::vector<std::string>& rest, const std::vector<std::string>& results) {
+  if (results.empty() || rest.size() < results.size()) return false;
+  const std::size_t prefix = rest.size() - results.size();
+  if (!std::equal(results.begin(), results.end(), rest.begin() + static_cast<std::ptrdiff_t>(prefix))) return false;
+  if (prefix == 0) return true;
+  try {
+    TWordReader in = TWordReader::FromText(Joined(rest, prefix));
+    const int points = in.ReadInteger();
+    for (long long i = 0; i < 4LL * std::max(points, 0); ++i) in.ReadFortranFloat();
+    if (in.WordsLeft() == 0) return true;
+    in.ReadInteger();  // the units code
+    const int curves = in.ReadInteger();
+    for (int c = 0; c < curves; ++c) {
+      in.ReadFortranFloat();
+      const int curve_points = in.ReadInteger();
+      for (long long i = 0; i < 2LL * std::max(curve_points, 0); ++i) in.ReadFortranFloat();
+    }
+    return in.WordsLeft() == 0;
+  } catch (const fw::EInOutError&) {
+    return false;
+  }
+}
+
 class PlotDataReader {
  public:
   PlotDataReader(fw::TMainGraphs& graphs, TWordReader& in, const PlotDataContext& context)
       : g_(graphs), in_(in), context_(context) {}
 
-  void Read() {
+  // Reads the file; returns the number of result sets shown.
+  int Read() {
     ReplaceCurves(g_.pltLD, CurveList::kMain, 1);
     ReplaceCurves(g_.PltCombine, CurveList::kMain, 3);
     for (int c = 0; c < 3; ++c) g_.PltCombine.CurveAt(CurveList::kMain, c).Name = kCombinedNames[c];
     const int units = ReadPressure(0, /*combined=*/true);
     ReadPYCurves();
 
+    std::vector<std::string> rest = in_.RemainingWords();
     const int result_sets = in_.ReadInteger();
+    announced_ = result_sets;
     EnsureRoom(result_sets - 1, kWordsPerResultSet);
     const int curves = std::max(result_sets, 1);
     for (TGraphPlot* graph : ResultGraphs()) ReplaceCurves(*graph, CurveList::kMain, curves);
@@ -103,12 +138,21 @@ class PlotDataReader {
     for (CurveList list : kPanelLists) ReplaceCurves(g_.pltDMS, list, curves);
     g_.pltDMS.ShowThree = true;
     ReadResults(0, stations, units);
+    std::vector<std::string> results = WordsReadFrom(std::move(rest));
     SetSoilColumn(units);
 
     for (int k = 2; k <= result_sets; ++k) {
+      rest = in_.RemainingWords();
+      if (IsRepeatAfterError(rest, results)) {
+        // Problem k stopped on an input error: nothing of it is shown.
+        KeepResultSets(k - 1);
+        Complete(units);
+        return k - 1;
+      }
       if (g_.pltLD.CurveCount() < k) g_.pltLD.SetCurveCount(CurveList::kMain, k);
       const int set_units = ReadPressure(k - 1, /*combined=*/false);
       ReadPYCurves();
+      const std::size_t results_start = rest.size() - in_.WordsLeft();
       const int count = in_.ReadInteger();
       EnsureRoom(count - k, kWordsPerResultSet);
       if (count > g_.pltDef.CurveCount()) {
@@ -118,16 +162,35 @@ class PlotDataReader {
       const int set_stations = Count();
       in_.ReadInteger();  // the units code again
       ReadResults(k - 1, set_stations, set_units);
+      rest.erase(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(results_start));
+      results = WordsReadFrom(std::move(rest));
       NameResultSets(k);
     }
 
     Complete(units);
+    return std::max(result_sets, 1);
   }
+
+  int Announced() const { return announced_; }
 
  private:
   static constexpr CurveList kPanelLists[] = {CurveList::kMain, CurveList::kPanel2, CurveList::kPanel3};
 
   std::array<TGraphPlot*, 4> ResultGraphs() { return {&g_.pltDef, &g_.pltMom, &g_.pltShear, &g_.pltSoil}; }
+
+  // The words taken since `words` were the words left.
+  std::vector<std::string> WordsReadFrom(std::vector<std::string> words) const {
+    words.resize(words.size() - in_.WordsLeft());
+    return words;
+  }
+
+  // Only the first `sets` result sets stay, named as in a run of that many.
+  void KeepResultSets(int sets) {
+    for (TGraphPlot* graph : ResultGraphs()) graph->SetCurveCount(CurveList::kMain, sets);
+    for (CurveList list : kPanelLists) g_.pltDMS.SetCurveCount(list, sets);
+    if (g_.pltLD.CurveCount() > sets) g_.pltLD.SetCurveCount(CurveList::kMain, sets);
+    NameResultSets(sets);
+  }
 
   // A count; a negative one means none.
   int Count() { return std::max(in_.ReadInteger(), 0); }
@@ -147,10 +210,10 @@ class PlotDataReader {
     const int points = Count();
     auto& total = g_.pltLD.CurveAt(CurveList::kMain, curve).Points;
     for (int i = 0; i < points; ++i) {
-      const EntryNumber depth = in_.ReadFloat();
-      const EntryNumber pressure = in_.ReadFloat();
-      const EntryNumber from_soils = in_.ReadFloat();
-      const EntryNumber from_surcharge = in_.ReadFloat();
+      const EntryNumber depth = in_.ReadFortranFloat();
+      const EntryNumber pressure = in_.ReadFortranFloat();
+      const EntryNumber from_soils = in_.ReadFortranFloat();
+      const EntryNumber from_surcharge = in_.ReadFortranFloat();
       total.push_back({pressure, depth});
       if (combined) {
         Combined(0).push_back({pressure, depth});
@@ -181,11 +244,11 @@ class PlotDataReader {
     ReplaceCurves(g_.pltPY, CurveList::kMain, curves);
     for (int c = 0; c < curves; ++c) {
       fw::TLine& line = g_.pltPY.CurveAt(CurveList::kMain, c);
-      line.Value = in_.ReadFloat();
+      line.Value = in_.ReadFortranFloat();
       const int points = Count();
       for (int i = 0; i < points; ++i) {
-        const EntryNumber y = in_.ReadFloat();
-        const EntryNumber p = in_.ReadFloat();
+        const EntryNumber y = in_.ReadFortranFloat();
+        const EntryNumber p = in_.ReadFortranFloat();
         line.Points.push_back({y, p});
       }
     }
@@ -205,11 +268,11 @@ class PlotDataReader {
     auto& panel2 = at(g_.pltDMS, CurveList::kPanel2);
     auto& panel3 = at(g_.pltDMS, CurveList::kPanel3);
     for (int i = 0; i < stations; ++i) {
-      EntryNumber depth = in_.ReadFloat();
-      const EntryNumber y = in_.ReadFloat();
-      EntryNumber m = in_.ReadFloat();
-      EntryNumber v = in_.ReadFloat();
-      const EntryNumber p = in_.ReadFloat();
+      EntryNumber depth = in_.ReadFortranFloat();
+      const EntryNumber y = in_.ReadFortranFloat();
+      EntryNumber m = in_.ReadFortranFloat();
+      EntryNumber v = in_.ReadFortranFloat();
+      const EntryNumber p = in_.ReadFortranFloat();
       if (english) {
         depth /= kInchesPerFoot;
         m /= kUnitsPerKilo;
@@ -253,14 +316,16 @@ class PlotDataReader {
     }
   }
 
-  // After result set k: the sets are stages, or the short- and long-term problems.
+  // After result set k of a run of several: the sets are stages, or the short- and
+  // long-term problems.
   void NameResultSets(int k) {
-    const bool terms = context_.long_term && k == 2;
+    if (announced_ < 2) return;
+    const bool terms = context_.long_term && announced_ == 2;
     const std::string first = terms ? kShortTermName : std::string(kStageNamePrefix) + "1";
     const std::string latest = terms ? kLongTermName : kStageNamePrefix + std::to_string(k);
     for (TGraphPlot* graph : {&g_.pltDef, &g_.pltMom, &g_.pltShear, &g_.pltSoil, &g_.pltDMS}) {
       graph->CurveAt(CurveList::kMain, 0).Name = first;
-      graph->CurveAt(CurveList::kMain, k - 1).Name = latest;
+      if (k >= 2) graph->CurveAt(CurveList::kMain, k - 1).Name = latest;
     }
   }
 
@@ -292,15 +357,17 @@ class PlotDataReader {
   fw::TMainGraphs& g_;
   TWordReader& in_;
   const PlotDataContext& context_;
+  int announced_ = 0;  // K, the result sets the run announced
 };
 
 }  // namespace
 
 PlotDataContext PlotDataContextOf(const TMainModel& model) {
   PlotDataContext context;
-  const fw::TGridTable& soil = model.Table(fw::kNewSoil);
+  const fw::TGridTable& soil = model.Table(SoilLayers::kName);
   for (int r = 0; r < soil.RowCount(); ++r)
-    context.layers.push_back({soil.Cell(0, r).AsInteger(), soil.Cell(1, r).AsFloat()});
+    context.layers.push_back(
+        {soil.Cell(SoilLayers::kSoilType, r).AsInteger(), soil.Cell(SoilLayers::kBottom, r).AsFloat()});
   const TProgramData& problem = model.Problem();
   context.wall_length = problem.Increments * problem.IncrementLength;
   context.free_height = problem.WallHeight;
@@ -314,11 +381,17 @@ PlotDataResult ReadPlotData(fw::TMainGraphs& graphs, const std::filesystem::path
   for (const auto& entry : graphs.All()) entry.graph->SetPointCount(CurveList::kMain, 0);
   try {
     TWordReader in(file);
-    PlotDataReader(graphs, in, context).Read();
+    PlotDataReader reader(graphs, in, context);
+    result.sets_shown = reader.Read();
+    result.sets_announced = std::max(reader.Announced(), 1);
     result.complete = true;
+    if (result.sets_shown < result.sets_announced) {
+      result.cause = "The analysis stopped in result set " + std::to_string(result.sets_shown + 1) + " of " +
+                     std::to_string(result.sets_announced) + "; the sets before it are shown.";
+    }
   } catch (const fw::EInOutError& error) {
     result.cause = error.what();
-  } catch (const EFileError& error) {
+  } catch (const fw::EFileError& error) {
     result.cause = error.what();
   }
   if (!result.complete && report) result.message = kPlotDataReadError;

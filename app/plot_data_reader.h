@@ -57,8 +57,14 @@ struct PlotDataResult {
   // The text to show in an information box: kPlotDataReadError when reading failed
   // and the report flag was set, otherwise empty. Nothing is shown here.
   std::string message;
-  // Why reading stopped, for the log: the word reader's message or the file error.
+  // Why reading stopped, for the log: the word reader's message or the file error;
+  // for a complete reading that shows fewer result sets than announced, which set
+  // the analysis stopped in.
   std::string cause;
+  // Of a complete reading: the result sets the run announced (K, at least 1), and
+  // those shown (fewer when a later problem stopped on an input error).
+  int sets_announced = 0;
+  int sets_shown = 0;
 };
 
 // Reads `file` into the graphs. Before reading, every curve of every graph's main
@@ -71,6 +77,14 @@ struct PlotDataResult {
 // Curves of the earth-pressure, p-y and result graphs that differ in length are
 // padded to the longest with copies of their own last point; which points are
 // padding is known from the counts read, so a genuine point at (0, 0) stays.
+//
+// When a later problem of a staged run or of a short-term/long-term pair stops on an
+// input error, the engine ends the file with that problem's blocks as far as they
+// were written and then a repeat of the last solved problem's results block. Such a
+// file is read to its end: the sets before the failed problem are shown (and named
+// as in the full run), nothing of the failed one. A last set whose results repeat
+// the set before it word for word cannot be told from that repeat and is not shown
+// either; its curves would lie on the ones before.
 PlotDataResult ReadPlotData(framework::TMainGraphs& graphs, const std::filesystem::path& file, bool report,
                             const PlotDataContext& context);
 

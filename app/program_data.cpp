@@ -1,7 +1,7 @@
 #include "app/program_data.h"
 
 #include "app/main_model.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "framework/units.h"
 
 namespace veldra::app {
@@ -18,23 +18,18 @@ constexpr EntryNumber kKilonewtonsPerPound = 0.004448222468060650624L;
 constexpr EntryNumber kInchesPerMetre = 39.3701L;
 constexpr EntryNumber kPoundsPerKilonewton = 224.8089L;
 
-// Surcharge load types of the SurchargeTable's first column.
-constexpr int kPointLoad = 1;
-constexpr int kLineLoad = 2;
-constexpr int kStripLoad = 3;
-
 const char* GatedTable(ApplyOption option) {
   switch (option) {
-    case ApplyOption::kRestraints: return fw::kSoilLayer;
-    case ApplyOption::kConcentratedLoads: return fw::kBoundCond;
-    case ApplyOption::kSprings: return fw::kSoilStrength;
-    case ApplyOption::kExternalPY: return fw::kPYCurves2;
-    case ApplyOption::kEICurves: return fw::kMEICurves2;
-    case ApplyOption::kPYModification: return fw::kPYMod;
-    case ApplyOption::kSurcharge: return fw::kSurchargeTable;
-    case ApplyOption::kTiebacks: return fw::kTiebackTable1;
+    case ApplyOption::kRestraints: return Restraints::kName;
+    case ApplyOption::kConcentratedLoads: return ConcentratedLoads::kName;
+    case ApplyOption::kSprings: return Springs::kName;
+    case ApplyOption::kExternalPY: return PYCurveSets::kName;
+    case ApplyOption::kEICurves: return MomentEICurveSets::kName;
+    case ApplyOption::kPYModification: return PYModification::kName;
+    case ApplyOption::kSurcharge: return Surcharges::kName;
+    case ApplyOption::kTiebacks: return Tiebacks::kName;
   }
-  return fw::kPileSect;
+  return WallStiffness::kName;
 }
 
 void ResetTable(fw::TGridTable& table) {
@@ -83,21 +78,20 @@ void TProgramData::SetUnits(int code) {
   if (main_->OnUnitsChanged) main_->OnUnitsChanged(code);
 
   // The magnitude column carries no units string: its unit depends on the row's
-  // load type (lbs, lbs/in, lbs/in^2 or kN, kN/m, kN/m^2). It converts as a column
-  // of that unit would, so that it agrees with the other table values (1 lb/in^2
-  // becomes 6.894757 kN/m^2).
-  fw::TGridTable& surcharges = Table(fw::kSurchargeTable);
+  // load type (lbs, lbs/in, lbs/in^2 or kN, kN/m, kN/m^2). It converts by the same
+  // F and L as the scalars above, so that a strip load and the uniform surcharge of
+  // the same pressure stay equal (1 lb/in^2 becomes 6.8947586 kN/m^2).
+  fw::TGridTable& surcharges = Table(Surcharges::kName);
   for (int r = 0; r < surcharges.RowCount(); ++r) {
-    const char* units = nullptr;
-    switch (surcharges.Cell(0, r).AsInteger()) {
-      case kPointLoad: units = "F"; break;
-      case kLineLoad: units = "F/L"; break;
-      case kStripLoad: units = "F/L^2"; break;
+    EntryNumber factor = 1;
+    switch (surcharges.Cell(Surcharges::kLoadType, r).AsInteger()) {
+      case Surcharges::kPointLoad: factor = F; break;
+      case Surcharges::kLineLoad: factor = F / L; break;
+      case Surcharges::kStripLoad: factor = F / (L * L); break;
       default: break;
     }
-    if (!units) continue;
-    const EntryNumber factor = fw::UnitsConversionFactor(from, code, units);
-    if (factor != 1) surcharges.Cell(1, r).SetFloat(surcharges.Cell(1, r).AsFloat() * factor);
+    fw::TData magnitude = surcharges.Cell(Surcharges::kMagnitude, r);
+    if (factor != 1) magnitude.SetFloat(magnitude.AsFloat() * factor);
   }
 }
 
@@ -150,10 +144,10 @@ void TProgramData::SetGeneratePY(bool on) {
 void TProgramData::DeriveControlValues() {
   // A table whose option is off is written with no rows; these four lose their rows
   // for good, also in an open table window.
-  if (!ApplyConcentratedLoads) Table(fw::kBoundCond).SetRowCount(0);
-  if (!ApplyRestraints) Table(fw::kSoilLayer).SetRowCount(0);
-  if (!ApplyExternalPY) Table(fw::kPYCurves2).SetRowCount(0);
-  if (!ApplyPYModification) Table(fw::kPYMod).SetRowCount(0);
+  if (!ApplyConcentratedLoads) Table(ConcentratedLoads::kName).SetRowCount(0);
+  if (!ApplyRestraints) Table(Restraints::kName).SetRowCount(0);
+  if (!ApplyExternalPY) Table(PYCurveSets::kName).SetRowCount(0);
+  if (!ApplyPYModification) Table(PYModification::kName).SetRowCount(0);
 
   if (UserPressure) {
     PressureCode = 1;
@@ -163,12 +157,12 @@ void TProgramData::DeriveControlValues() {
     PressureCode = GeneratePY ? EarthPressureOption : 0;
   }
   PYCode = GeneratePY ? 2 : (ApplyExternalPY ? 1 : 0);
-  EICurveSetCount = ApplyEICurves ? Table(fw::kMEICurves2).RowCount() : 0;
-  TiebackCount = ApplyTiebacks ? Table(fw::kTiebackTable1).RowCount() : 0;
+  EICurveSetCount = ApplyEICurves ? Table(MomentEICurveSets::kName).RowCount() : 0;
+  TiebackCount = ApplyTiebacks ? Table(Tiebacks::kName).RowCount() : 0;
 
   // Interpolation needs a following row.
-  fw::TGridTable& stiffness = Table(fw::kPileSect);
-  if (stiffness.RowCount() > 0) stiffness.Cell(2, stiffness.RowCount() - 1).SetInteger(1);
+  fw::TGridTable& stiffness = Table(WallStiffness::kName);
+  if (stiffness.RowCount() > 0) stiffness.Cell(WallStiffness::kContinuation, stiffness.RowCount() - 1).SetInteger(1);
 }
 
 }  // namespace veldra::app

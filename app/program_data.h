@@ -115,9 +115,9 @@ class TProgramData {
 
   // --- Rules ------------------------------------------------------------------------
   // Switches the unit system (code clamped to 1..3). Only 1 -> 2 and 2 -> 1 convert
-  // numbers: the scalar lengths and forces (by the factors of ScalarUnitFactors),
-  // every table by its columns' units, and the surcharge magnitudes as a column of
-  // their load type's unit (F, F/L or F/L^2) would; every other switch relabels.
+  // numbers: the scalar lengths and forces and the surcharge magnitudes (by F, F/L
+  // or F/L^2 of their load type) with the factors of ScalarUnitFactors, every table
+  // by its columns' units; every other switch relabels.
   void SetUnits(int code);
 
   // Sets the earth-pressure option and recomputes UserPressure.

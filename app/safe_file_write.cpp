@@ -1,13 +1,18 @@
 #include "app/safe_file_write.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <random>
 #include <string>
 #include <system_error>
+#include <utility>
 
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 
 namespace veldra::app {
 
@@ -15,10 +20,37 @@ namespace fs = std::filesystem;
 
 namespace {
 
+SyncObserver& Observer() {
+  static SyncObserver observer;
+  return observer;
+}
+
+// Flushes an open file or folder to the disk; false with errno set on failure.
+bool Sync(int descriptor, const fs::path& path) {
+  if (::fsync(descriptor) != 0) return false;
+  if (Observer()) Observer()(path);
+  return true;
+}
+
+// The folder's entry of the renamed file goes to the disk too. A file system that
+// cannot sync a folder (EINVAL) keeps its entries by other means.
+void SyncFolder(const fs::path& target) {
+  fs::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return;
+  const bool ok = Sync(descriptor, folder);
+  const int error = errno;
+  ::close(descriptor);
+  if (!ok && error != EINVAL && error != ENOTSUP) {
+    throw framework::EFileError("write", target.string(), std::strerror(error));
+  }
+}
+
 std::string Reason(int error) { return error != 0 ? std::strerror(error) : "write failed"; }
 
 [[noreturn]] void Fail(const fs::path& target, const std::string& reason) {
-  throw EFileError("Cannot write file \"" + target.string() + "\": " + reason);
+  throw framework::EFileError("write", target.string(), reason);
 }
 
 // The file a link points to, so that the link itself survives the rename.
@@ -53,10 +85,18 @@ void ReplaceFileContents(const fs::path& requested, std::string_view text) {
   fs::path temporary;
   std::FILE* file = CreateTemporary(target, temporary);
 
+  std::error_code ec;
+  const fs::file_status old_status = fs::status(target, ec);
+  if (!ec && fs::is_regular_file(old_status)) {
+    ::fchmod(::fileno(file), static_cast<mode_t>(old_status.permissions() & fs::perms::mask));
+  }
+
+  // The contents reach the disk before the rename makes them the target's: after a
+  // power loss the target holds the old or the new contents, never an empty file.
   errno = 0;
   bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
   int error = errno;
-  if (ok && std::fflush(file) != 0) {
+  if (ok && (std::fflush(file) != 0 || !Sync(::fileno(file), temporary))) {
     ok = false;
     error = errno;
   }
@@ -64,14 +104,10 @@ void ReplaceFileContents(const fs::path& requested, std::string_view text) {
     ok = false;
     error = errno;
   }
-  std::error_code ec;
   if (!ok) {
     fs::remove(temporary, ec);
     Fail(target, Reason(error));
   }
-
-  const fs::file_status old_status = fs::status(target, ec);
-  if (!ec && fs::is_regular_file(old_status)) fs::permissions(temporary, old_status.permissions(), ec);
 
   fs::rename(temporary, target, ec);
   if (ec) {
@@ -79,6 +115,9 @@ void ReplaceFileContents(const fs::path& requested, std::string_view text) {
     fs::remove(temporary, ignored);
     Fail(target, ec.message());
   }
+  SyncFolder(target);
 }
+
+void SetSyncObserver(SyncObserver observer) { Observer() = std::move(observer); }
 
 }  // namespace veldra::app

@@ -1,5 +1,7 @@
 #include "app/soil_values.h"
 
+#include "app/main_tables.h"
+
 namespace veldra::app {
 
 namespace {
@@ -9,19 +11,37 @@ using Slots = std::array<SoilValueSlot, kSoilValuesPerLine>;
 
 constexpr SoilValueSlot kHole{K::kPlaceholder, -1};
 
-// Columns of the parameter tables: clay (unit weight, cohesion, E50, k, optional
-// coefficient), sand (unit weight, friction angle, k, coefficient), silt (unit
-// weight, friction angle, cohesion, E50, k, coefficient), strong rock (unit weight,
-// compressive strength), weak rock (unit weight, compressive strength, krm, modulus,
-// RQD).
-constexpr Slots kClay = {{{K::kUnitWeight, 0}, {K::kCohesion, 1}, kHole, {K::kPlain, 2}, {K::kPlain, 3},
-                          {K::kPlain, 4}}};
-constexpr Slots kSand = {{{K::kUnitWeight, 0}, kHole, {K::kPlain, 1}, kHole, {K::kPlain, 2}, {K::kPlain, 3}}};
-constexpr Slots kSilt = {{{K::kUnitWeight, 0}, {K::kCohesion, 2}, {K::kPlain, 1}, {K::kPlain, 3},
-                          {K::kPlain, 4}, {K::kPlain, 5}}};
-constexpr Slots kStrongRock = {{{K::kUnitWeight, 0}, {K::kPlain, 1}, kHole, kHole, kHole, kHole}};
-constexpr Slots kWeakRock = {{{K::kUnitWeight, 0}, {K::kPlain, 1}, kHole, {K::kPlain, 2}, {K::kPlain, 3},
-                              {K::kPlain, 4}}};
+constexpr Slots kClay = {{{K::kUnitWeight, ClayParameters::kUnitWeight},
+                          {K::kCohesion, ClayParameters::kCohesion},
+                          kHole,
+                          {K::kPlain, ClayParameters::kE50},
+                          {K::kPlain, ClayParameters::kK},
+                          {K::kPlain, ClayParameters::kPressureCoefficient}}};
+constexpr Slots kSand = {{{K::kUnitWeight, SandParameters::kUnitWeight},
+                          kHole,
+                          {K::kPlain, SandParameters::kFrictionAngle},
+                          kHole,
+                          {K::kPlain, SandParameters::kK},
+                          {K::kPlain, SandParameters::kPressureCoefficient}}};
+// The file gives the silt's cohesion before its friction angle.
+constexpr Slots kSilt = {{{K::kUnitWeight, SiltParameters::kUnitWeight},
+                          {K::kCohesion, SiltParameters::kCohesion},
+                          {K::kPlain, SiltParameters::kFrictionAngle},
+                          {K::kPlain, SiltParameters::kE50},
+                          {K::kPlain, SiltParameters::kK},
+                          {K::kPlain, SiltParameters::kPressureCoefficient}}};
+constexpr Slots kStrongRock = {{{K::kUnitWeight, StrongRockParameters::kUnitWeight},
+                                {K::kPlain, StrongRockParameters::kCompressiveStrength},
+                                kHole,
+                                kHole,
+                                kHole,
+                                kHole}};
+constexpr Slots kWeakRock = {{{K::kUnitWeight, WeakRockParameters::kUnitWeight},
+                              {K::kPlain, WeakRockParameters::kCompressiveStrength},
+                              kHole,
+                              {K::kPlain, WeakRockParameters::kKrm},
+                              {K::kPlain, WeakRockParameters::kModulus},
+                              {K::kPlain, WeakRockParameters::kRQD}}};
 constexpr Slots kUnknown = {{kHole, kHole, kHole, kHole, kHole, kHole}};
 
 }  // namespace

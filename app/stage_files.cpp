@@ -2,9 +2,9 @@
 
 #include <system_error>
 
-#include "app/file_errors.h"
 #include "app/safe_file_write.h"
 #include "app/word_reader.h"
+#include "framework/file_errors.h"
 
 namespace veldra::app {
 
@@ -38,7 +38,7 @@ void DeleteStageFiles(const fs::path& data_file, int first) {
   for (int n = first < 1 ? 1 : first; n <= kMaxStages; ++n) {
     std::error_code ec;
     fs::remove(StageFilePath(data_file, n), ec);
-    if (ec) throw EFileError("Cannot delete file \"" + StageFilePath(data_file, n).string() + "\": " + ec.message());
+    if (ec) throw framework::EFileError("delete", StageFilePath(data_file, n).string(), ec.message());
   }
 }
 
@@ -53,11 +53,18 @@ std::vector<std::vector<std::string>> StageBlocks(const std::vector<std::string>
   return blocks;
 }
 
-void SplitCombinedFile(const fs::path& data_file, int stage_count) {
+std::vector<int> SplitCombinedFile(const fs::path& data_file, int stage_count) {
   const std::vector<std::vector<std::string>> blocks = StageBlocks(TextLines(ReadWholeFile(data_file)));
   DeleteStageFiles(data_file);
-  for (int n = 1; n <= stage_count && n <= static_cast<int>(blocks.size()); ++n)
-    ReplaceFileContents(StageFilePath(data_file, n), JoinedLines(blocks[static_cast<std::size_t>(n - 1)]));
+  std::vector<int> first_lines;
+  int line = 1;
+  for (int n = 1; n <= stage_count && n <= static_cast<int>(blocks.size()); ++n) {
+    const std::vector<std::string>& block = blocks[static_cast<std::size_t>(n - 1)];
+    ReplaceFileContents(StageFilePath(data_file, n), JoinedLines(block));
+    first_lines.push_back(line);
+    line += static_cast<int>(block.size());
+  }
+  return first_lines;
 }
 
 void CombineStageFiles(const fs::path& target, const fs::path& source, int stage_count) {
@@ -80,7 +87,7 @@ void RenameStageFiles(const fs::path& source, const fs::path& target, int stage_
       fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
       if (!ec) fs::remove(from, ec);
     }
-    if (ec) throw EFileError("Cannot rename file \"" + from.string() + "\": " + ec.message());
+    if (ec) throw framework::EFileError("rename", from.string(), ec.message());
   }
 }
 

@@ -6,7 +6,7 @@
 // joined line by line; the line " Stage No : n" that starts every stage file after
 // the first marks where a stage begins.
 //
-// File-system failures throw EFileError; every file is written safely (a failed
+// File-system failures throw framework::EFileError; every file is written safely (a failed
 // write leaves the previous file).
 #ifndef VELDRA_APP_STAGE_FILES_H
 #define VELDRA_APP_STAGE_FILES_H
@@ -33,10 +33,12 @@ std::vector<std::vector<std::string>> StageBlocks(const std::vector<std::string>
 
 // Splits the combined file into its stage files: deletes the stage files 1 to 5,
 // then writes blocks 1 to stage_count (fewer when the file holds fewer blocks).
-void SplitCombinedFile(const std::filesystem::path& data_file, int stage_count);
+// Returns the combined file's line number (1-based) of the first line of every
+// block written: fewer than stage_count when the file holds fewer blocks.
+std::vector<int> SplitCombinedFile(const std::filesystem::path& data_file, int stage_count);
 
 // Writes `target` as the stage files 1 to stage_count of `source` joined line by
-// line. A missing stage file throws EFileError before the target is touched.
+// line. A missing stage file throws framework::EFileError before the target is touched.
 void CombineStageFiles(const std::filesystem::path& target, const std::filesystem::path& source,
                        int stage_count);
 

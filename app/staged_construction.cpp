@@ -13,7 +13,13 @@ namespace fs = std::filesystem;
 namespace {
 
 void Collect(std::vector<StageReadIssue>& issues, int stage, const LoadResult& result) {
-  if (!result.complete) issues.push_back({stage, result.message});
+  if (!result.complete || !result.Representable())
+    issues.push_back({stage, result.complete ? std::string() : result.message, result.unrepresented});
+}
+
+int FirstLine(const std::vector<int>& first_lines, int stage) {
+  return stage >= 1 && stage <= static_cast<int>(first_lines.size()) ? first_lines[static_cast<std::size_t>(stage - 1)]
+                                                                     : 1;
 }
 
 }  // namespace
@@ -28,11 +34,11 @@ void WriteCurrentStage(TProgramData& problem) {
   WriteStageFile(problem);
 }
 
-LoadResult LoadCurrentStage(TProgramData& problem) {
+LoadResult LoadCurrentStage(TProgramData& problem, int first_line) {
   problem.StageFileName = StageFilePath(problem.FileName, problem.CurrentStage).string();
   std::error_code ec;
   if (!fs::exists(problem.StageFileName, ec)) return {};
-  return ReadStageFile(problem, problem.StageFileName);
+  return ReadStageFile(problem, problem.StageFileName, first_line);
 }
 
 LoadResult SwitchToStage(TMainModel& model, int stage) {
@@ -91,7 +97,8 @@ std::vector<StageReadIssue> ApplyStageCount(TMainModel& model, int stage_count) 
   return issues;
 }
 
-std::vector<StageReadIssue> ConvertOlderStages(TMainModel& model, int format_code) {
+std::vector<StageReadIssue> ConvertOlderStages(TMainModel& model, int format_code,
+                                               const std::vector<int>& first_lines) {
   std::vector<StageReadIssue> issues;
   if (format_code == kFormatCurrent) return issues;
   TProgramData& problem = model.Problem();
@@ -101,13 +108,15 @@ std::vector<StageReadIssue> ConvertOlderStages(TMainModel& model, int format_cod
     // The split stage files hold the records of the format the file was opened in.
     problem.Has2013Records = format_code == kFormat2013;
     problem.Has2015Records = false;
-    Collect(issues, n, LoadCurrentStage(problem));
+    Collect(issues, n, LoadCurrentStage(problem, FirstLine(first_lines, n)));
     WriteCurrentStage(problem);
   }
   problem.Has2013Records = true;
   problem.Has2015Records = true;
   problem.CurrentStage = 1;
-  Collect(issues, 1, LoadCurrentStage(problem));
+  // Stage 1 is now in the current format, written here: its lines are its own.
+  const LoadResult shown = LoadCurrentStage(problem);
+  if (!shown.complete) issues.push_back({1, shown.message, {}});
   return issues;
 }
 

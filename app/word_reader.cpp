@@ -1,11 +1,11 @@
 #include "app/word_reader.h"
 
+#include <cerrno>
 #include <fstream>
 #include <sstream>
 
-#include "app/file_errors.h"
 #include "framework/decimal_text.h"
-#include "framework/exceptions.h"
+#include "framework/file_errors.h"
 
 namespace veldra::app {
 
@@ -49,11 +49,12 @@ std::vector<std::string> TextLines(std::string_view text) {
 }
 
 std::string ReadWholeFile(const std::filesystem::path& file) {
+  errno = 0;
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw EFileError("Cannot open file \"" + file.string() + "\"");
+  if (!in) throw fw::EFileError("open", file.string(), fw::SystemReason(errno));
   std::ostringstream text;
   text << in.rdbuf();
-  if (in.bad()) throw EFileError("Cannot read file \"" + file.string() + "\"");
+  if (in.bad()) throw fw::EFileError("read", file.string(), fw::SystemReason(errno));
   return text.str();
 }
 
@@ -120,9 +121,44 @@ const std::string& TWordReader::NextWord() {
   return lines_[line_].words[word_++];
 }
 
+int TWordReader::NextWordLine() const {
+  std::size_t line = line_;
+  std::size_t word = word_;
+  while (line < lines_.size() && word >= lines_[line].words.size()) {
+    ++line;
+    word = 0;
+  }
+  return static_cast<int>(line) + first_line_;
+}
+
 void TWordReader::FailAtWord(const char* message) const {
-  throw fw::EInOutError("Error on Line " + std::to_string(last_line_ + 1) + " Item " +
-                        std::to_string(last_word_ + 1) + "\r" + message);
+  throw fw::EInOutError(static_cast<int>(last_line_) + first_line_, static_cast<int>(last_word_) + 1, message);
+}
+
+bool ParseFortranFloat(std::string_view word, fw::EntryNumber& value) {
+  if (fw::ParseDecimal(word, value, /*allow_plus=*/true) == fw::DecimalStatus::kOk) return true;
+  // A mantissa, then the exponent's sign and digits with no letter before them.
+  const std::size_t sign = word.find_last_of("+-");
+  if (sign == std::string_view::npos || sign == 0) return false;
+  const char before = word[sign - 1];
+  if (before < '0' || before > '9') return false;
+  const std::string spelled = std::string(word.substr(0, sign)) + "E" + std::string(word.substr(sign));
+  return fw::ParseDecimal(spelled, value, /*allow_plus=*/true) == fw::DecimalStatus::kOk;
+}
+
+fw::EntryNumber TWordReader::ReadFortranFloat() {
+  const std::string& word = NextWord();
+  fw::EntryNumber value = 0;
+  if (!ParseFortranFloat(word, value)) FailAtWord(kFloatExpected);
+  return value;
+}
+
+std::vector<std::string> TWordReader::RemainingWords() const {
+  std::vector<std::string> words;
+  words.reserve(WordsLeft());
+  for (std::size_t line = line_, word = word_; line < lines_.size(); ++line, word = 0)
+    for (; word < lines_[line].words.size(); ++word) words.push_back(lines_[line].words[word]);
+  return words;
 }
 
 fw::EntryNumber TWordReader::ReadFloat() {

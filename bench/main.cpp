@@ -1,6 +1,7 @@
 // veldra-bench: the engine's benchmarks. Besides the options of Google Benchmark it
 // reads VELDRA_BENCH_DATA, a colon-separated list of directories whose ".vd5d" files
-// are analysed in full (default: the bundled examples and bench/data).
+// are analysed in full (default: the bundled examples, those for the command line,
+// and bench/data).
 #include "bench/full_analysis_bench.h"
 
 #include <benchmark/benchmark.h>
@@ -26,7 +27,7 @@ std::vector<fs::path> data_dirs() {
     }
     return dirs;
   }
-  return {VELDRA_EXAMPLES_DIR, VELDRA_BENCH_DATA_DIR};
+  return {VELDRA_EXAMPLES_DIR, VELDRA_EXAMPLES_DIR "/command-line", VELDRA_BENCH_DATA_DIR};
 }
 
 // The outputs of the full analyses go to a directory of their own, removed at the end.

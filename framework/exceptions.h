@@ -2,7 +2,8 @@
 //
 // Entry and definition errors are exceptions: the window that caused them catches
 // them and shows their message; anything else reaches the application's default
-// error handler. Every message text is the one shown to the user.
+// error handler. Every message text is the one shown to the user. The errors of
+// files are in file_errors.h.
 #ifndef VELDRA_FRAMEWORK_EXCEPTIONS_H
 #define VELDRA_FRAMEWORK_EXCEPTIONS_H
 
@@ -51,12 +52,6 @@ class EListError : public Exception {
 
 // A malformed or truncated definition record.
 class EReadError : public Exception {
- public:
-  using Exception::Exception;
-};
-
-// A file could not be opened or read.
-class EInOutError : public Exception {
  public:
   using Exception::Exception;
 };

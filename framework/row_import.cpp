@@ -1,10 +1,11 @@
 #include "framework/row_import.h"
 
+#include <cerrno>
 #include <fstream>
 #include <sstream>
 
 #include "framework/decimal_text.h"
-#include "framework/exceptions.h"
+#include "framework/file_errors.h"
 #include "framework/grid_table.h"
 #include "framework/split_numbers.h"
 
@@ -62,11 +63,12 @@ int ImportRows(TGridTable& table, const std::vector<std::string>& lines, int sho
 }
 
 int ImportRowsFromFile(TGridTable& table, const std::string& file_name, int shown_columns) {
+  errno = 0;
   std::ifstream file(file_name, std::ios::binary);
-  if (!file) throw EInOutError("Cannot open file \"" + file_name + "\"");
+  if (!file) throw EFileError("open", file_name, SystemReason(errno));
   std::ostringstream content;
   content << file.rdbuf();
-  if (file.bad()) throw EInOutError("Cannot read file \"" + file_name + "\"");
+  if (file.bad()) throw EFileError("read", file_name, SystemReason(errno));
   return ImportRows(table, FileLines(content.str()), shown_columns);
 }
 

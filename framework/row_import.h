@@ -39,7 +39,7 @@ int ImportRows(TGridTable& table, const std::vector<std::string>& lines, int sho
                int* refused_line = nullptr);
 
 // Reads the file and imports its lines. A file that cannot be read throws
-// EInOutError before anything changes.
+// EFileError (file_errors.h) before anything changes.
 int ImportRowsFromFile(TGridTable& table, const std::string& file_name, int shown_columns = -1);
 
 // Imports the lines of clipboard text. A text without any line break fills nothing

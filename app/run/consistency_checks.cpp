@@ -1,7 +1,7 @@
 #include "app/run/consistency_checks.h"
 
 #include "framework/decimal_text.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 
 namespace veldra::app {
 
@@ -19,7 +19,7 @@ constexpr int kSilt = 5;
 constexpr int kFrictionAngleColumn = 1;
 
 std::optional<std::string> StiffnessRowsBeyondTheTip(const TProgramData& problem) {
-  const fw::TGridTable& rows = problem.Table(fw::kPileSect);
+  const fw::TGridTable& rows = problem.Table(app::WallStiffness::kName);
   const std::int32_t n = problem.Increments;
   for (int r = 0; r < rows.RowCount(); ++r) {
     const std::int32_t from = rows.Cell(0, r).AsInteger();
@@ -45,7 +45,7 @@ std::optional<std::string> StiffnessRowsBeyondTheTip(const TProgramData& problem
 std::optional<std::string> SlopeSteeperThanFriction(const TProgramData& problem) {
   const EntryNumber slope = problem.BackfillSlope;
   if (!(slope > 0)) return std::nullopt;
-  const fw::TGridTable& layers = problem.Table(fw::kNewSoil);
+  const fw::TGridTable& layers = problem.Table(app::SoilLayers::kName);
   for (int r = 0; r < layers.RowCount(); ++r) {
     const int type = layers.Cell(0, r).AsInteger();
     if (type != kSand && type != kSilt) continue;  // clays and rocks have no friction angle
@@ -74,7 +74,7 @@ std::optional<std::string> LayeringShallowerThanTheWall(const TProgramData& prob
   // The increment length is in inches in English units; the layer depths in feet.
   EntryNumber wall = problem.Increments * problem.IncrementLength;
   if (english) wall /= 12;
-  const fw::TGridTable& layers = problem.Table(fw::kNewSoil);
+  const fw::TGridTable& layers = problem.Table(app::SoilLayers::kName);
   const EntryNumber profile = layers.RowCount() > 0 ? layers.Cell(1, layers.RowCount() - 1).AsFloat() : 0;
   if (!(profile < wall)) return std::nullopt;
   const char* unit = english ? " ft" : " m";

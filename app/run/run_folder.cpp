@@ -10,7 +10,7 @@
 #include <string>
 #include <system_error>
 
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 
 namespace veldra::app {
 
@@ -26,7 +26,7 @@ fs::path FromEnvironment(const char* name) {
 }
 
 [[noreturn]] void Fail(const fs::path& folder, const std::string& reason) {
-  throw EFileError("Cannot use the working folder \"" + folder.string() + "\": " + reason);
+  throw framework::EFileError("use", folder.string(), reason, "the working folder");
 }
 
 // Creates the folder when missing and makes sure that only this user can reach it.

@@ -6,8 +6,11 @@
 // unless --format names it: 1 or 2015, 2 or 2013, 3 or 3.0, 4 or 2.0 (a ".vdd" file
 // of version 2.0 needs this), 5 (read as 2.0).
 //
-// Exit status: 0 converted; 2 OLD has a format error (reported with its line and
-// item; NEW is not written); 1 usage or file error, and NEW naming OLD itself.
+// Exit status: 0 converted; 2 OLD cannot be converted as it stands: a format error
+// (reported with its line and item), a staged file with fewer stages than it
+// declares, or records the application cannot keep, which writing NEW would change
+// (each reported with its line); NEW is then not written. 1 usage or file error,
+// and NEW naming OLD itself.
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -34,7 +37,11 @@ constexpr const char* kUsage =
     "  --format CODE  the format of OLD: 1 or 2015 (.vd5d), 2 or 2013 (.vd4d),\n"
     "                 3 or 3.0 (.vdd), 4 or 2.0 (.vdd of version 2.0), 5 (as 2.0).\n"
     "                 Without it the format follows OLD's extension; a .vdd file is\n"
-    "                 taken as version 3.0.\n";
+    "                 taken as version 3.0.\n"
+    "\n"
+    "Exit status: 0 converted; 2 OLD cannot be converted as it stands (a format error,\n"
+    "fewer stages than it declares, or data the application cannot keep; the reason\n"
+    "is on standard error and NEW is not written); 1 usage or file error.\n";
 
 int FormatCode(const std::string& name) {
   static const std::map<std::string, int> kCodes = {

@@ -9,7 +9,7 @@
 #include "app/views/scene_mesh.h"
 #include "app/views/view_rules.h"
 #include "framework/main_graphs.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "framework/units.h"
 
 namespace veldra::app::views {
@@ -94,11 +94,11 @@ SceneInput SceneInputOf(const TMainModel& model, const fw::TMainGraphs& graphs) 
 
   in.soil_layers = SoilLayersInUse(p);
   if (in.soil_layers) {
-    const fw::TGridTable& soil = model.Table(fw::kNewSoil);
+    const fw::TGridTable& soil = model.Table(app::SoilLayers::kName);
     for (int r = 0; r < soil.RowCount(); ++r) in.layer_bottoms.push_back(Float(soil, 1, r));
   }
   if (p.ApplySurcharge) {
-    const fw::TGridTable& table = model.Table(fw::kSurchargeTable);
+    const fw::TGridTable& table = model.Table(app::Surcharges::kName);
     for (int r = 0; r < table.RowCount(); ++r) {
       const int type = Int(table, 0, r);
       // A row without load is an empty row, not a load to draw.
@@ -108,21 +108,21 @@ SceneInput SceneInputOf(const TMainModel& model, const fw::TMainGraphs& graphs) 
     }
   }
   if (p.ApplyConcentratedLoads) {
-    const fw::TGridTable& table = model.Table(fw::kBoundCond);
+    const fw::TGridTable& table = model.Table(app::ConcentratedLoads::kName);
     const auto ranges = RangesOf(table, 0, 1, 2);
     for (int r = 0; r < table.RowCount(); ++r)
       in.loads.push_back({ranges[static_cast<std::size_t>(r)], Float(table, 3, r), Float(table, 4, r), Float(table, 5, r)});
   }
-  if (p.ApplySprings) in.springs = RangesOf(model.Table(fw::kSoilStrength), 0, 1, 2);
+  if (p.ApplySprings) in.springs = RangesOf(model.Table(app::Springs::kName), 0, 1, 2);
   if (p.ApplyRestraints) {
-    const fw::TGridTable& table = model.Table(fw::kSoilLayer);
+    const fw::TGridTable& table = model.Table(app::Restraints::kName);
     for (int r = 0; r < table.RowCount(); ++r) {
       const auto kind = Int(table, 0, r) == 2 ? SceneInput::RestraintCase::kSlope : SceneInput::RestraintCase::kDeflection;
       in.restraints.push_back({kind, Int(table, 1, r)});
     }
   }
   if (p.ApplyTiebacks) {
-    const fw::TGridTable& table = model.Table(fw::kTiebackTable1);
+    const fw::TGridTable& table = model.Table(app::Tiebacks::kName);
     for (int r = 0; r < table.RowCount(); ++r)
       in.tiebacks.push_back({Float(table, 0, r), Float(table, 3, r), Float(table, 4, r), Float(table, 5, r)});
   }

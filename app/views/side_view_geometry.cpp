@@ -8,7 +8,7 @@
 #include "app/main_model.h"
 #include "app/views/view_rules.h"
 #include "framework/decimal_text.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "framework/units.h"
 
 namespace veldra::app::views {
@@ -77,15 +77,15 @@ SideViewInput SideViewInputOf(const TMainModel& model) {
   in.inch = p.UnitSystem == fw::kSIUnits ? 0.0254 : 1.0;
 
   in.soil_layers = SoilLayersInUse(p);
-  const fw::TGridTable& soil = model.Table(fw::kNewSoil);
+  const fw::TGridTable& soil = model.Table(app::SoilLayers::kName);
   const double to_internal = InternalPerL2(p.UnitSystem);
   for (int r = 0; r < soil.RowCount(); ++r) {
     const LayerLabel label = LayerLabelOf(soil.Cell(0, r).AsInteger(), BottomRowOf(soil.Cell(2, r).AsTable()));
     in.layers.push_back({static_cast<double>(soil.Cell(1, r).AsFloat()) * to_internal, label.name, label.parameters});
   }
-  if (p.ApplyRestraints) in.restraint_nodes = NodesOf(model.Table(fw::kSoilLayer), 1);
-  if (p.ApplyExternalPY) in.external_py_nodes = NodesOf(model.Table(fw::kPYCurves2), 0);
-  if (p.ApplySprings) in.spring_start_nodes = NodesOf(model.Table(fw::kSoilStrength), 1);
+  if (p.ApplyRestraints) in.restraint_nodes = NodesOf(model.Table(app::Restraints::kName), 1);
+  if (p.ApplyExternalPY) in.external_py_nodes = NodesOf(model.Table(app::PYCurveSets::kName), 0);
+  if (p.ApplySprings) in.spring_start_nodes = NodesOf(model.Table(app::Springs::kName), 1);
   return in;
 }
 

@@ -9,7 +9,7 @@
 #include <iterator>
 #include <random>
 
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 #include "app/safe_file_write.h"
 #include "app/workbook/workbook_layout.h"
 #include "app/workbook/zip_archive.h"
@@ -22,7 +22,7 @@ namespace fw = veldra::framework;
 namespace {
 
 [[noreturn]] void CannotWrite(const fs::path& target, const std::string& reason) {
-  throw EFileError("Cannot write file \"" + target.string() + "\": " + reason);
+  throw framework::EFileError("write", target.string(), reason);
 }
 
 // The library's scratch file beside the target, removed however writing ends.

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "framework/exceptions.h"
+#include "framework/file_errors.h"
 
 namespace veldra::app {
 

@@ -142,7 +142,9 @@ void check_beyond_ends(RunContext& ctx) {
     if (st.F[i] != 0.0 || st.T[i] != 0.0 || st.R[i] != 0.0 || st.P[i] != 0.0) return true;
     return with_q_and_s && (st.Q[i] != 0.0 || st.S[i] != 0.0);
   };
-  if (nonzero(st.n + 1, true) || nonzero(st.n + 2, false)) data_error(ctx, kBeyondEnd);
+  if (ctx.rows_beyond_end || nonzero(st.n + 1, true) || nonzero(st.n + 2, false)) {
+    data_error(ctx, kBeyondEnd);
+  }
   if (nonzero(-1, true) || nonzero(-2, false)) {
     data_error(ctx, "ERROR -- NON-ZERO TABLE 4 DATA ABOVE TOP");
   }

@@ -45,6 +45,7 @@ bool RecordReader::at_end() { return in_.peek() == std::char_traits<char>::eof()
 
 bool RecordReader::next_line() {
   if (!std::getline(in_, current_)) return false;
+  line_open_ = in_.eof();
   if (!current_.empty() && current_.back() == '\r') current_.pop_back();
   // A text editor may put a byte-order mark in front of a file it saves; it is not
   // part of the title.
@@ -54,21 +55,33 @@ bool RecordReader::next_line() {
   return true;
 }
 
-void RecordReader::fail(const char* what, int item) const {
+namespace {
+
+[[noreturn]] void throw_record_error(const char* what, int line, int item) {
   std::string message = "ERROR STOP -- ";
   message += what;
   message += " ON LINE ";
-  message += std::to_string(line_);
+  message += std::to_string(line);
   if (item > 0) {
     message += ", ITEM ";
     message += std::to_string(item);
   }
-  throw RecordError(std::move(message), line_, item);
+  throw RecordError(std::move(message), line, item);
+}
+
+}  // namespace
+
+void RecordReader::fail(const char* what, int item) const { throw_record_error(what, line_, item); }
+
+void RecordReader::fail_at_end(int item) const {
+  // The value would have come on the next line, unless the file stops inside the
+  // last one.
+  throw_record_error("END OF DATA FILE", line_open_ ? line_ : line_ + 1, item);
 }
 
 void RecordReader::start_record(int values) {
   item_lines_.clear();
-  if (!next_line()) fail("END OF DATA FILE", values > 0 ? 1 : 0);
+  if (!next_line()) fail_at_end(values > 0 ? 1 : 0);
   // A comma before the first value stands for an empty first value.
   after_comma_ = true;
 }
@@ -78,7 +91,7 @@ std::string_view RecordReader::next_value(int item) {
     const std::size_t size = current_.size();
     while (pos_ < size && is_blank(current_[pos_])) ++pos_;
     if (pos_ == size) {
-      if (!next_line()) fail("END OF DATA FILE", item);
+      if (!next_line()) fail_at_end(item);
       continue;
     }
     if (current_[pos_] == ',') {
@@ -195,7 +208,7 @@ double RecordReader::parse_real(std::string_view text, int item) const {
 }
 
 std::string RecordReader::read_title(int width) {
-  if (!next_line()) fail("END OF DATA FILE", 0);
+  if (!next_line()) fail_at_end(0);
   if (width <= 0) return {};
   const auto w = static_cast<std::size_t>(width);
   std::string title = current_.substr(0, w);

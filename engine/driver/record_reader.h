@@ -26,14 +26,15 @@
 //       "nan", "inf", "infinity" (any case) or a real beyond the double range
 //       such as 1e999;
 //   "ERROR STOP -- END OF DATA FILE ON LINE 12, ITEM 3"
-//       the file ends before the record has all its values; the line is the last
-//       line of the file (0 for an empty file), the item the value awaited (1 when
-//       the file ends before the record starts);
+//       the file ends before the record has all its values; the item is the value
+//       awaited (1 when the file ends before the record starts);
 //   "ERROR STOP -- END OF DATA FILE ON LINE 12"
 //       the file ends where a title (or a record of no values) should start; the
 //       error's item is 0.
 // Items are counted within the record, from 1. The line is that of the offending
-// value.
+// value; at the end of the file, the line where the missing value was expected:
+// the line after the last one, or the last one itself when the file ends inside
+// it, without a line break (line 1 of an empty file).
 #ifndef VELDRA_ENGINE_DRIVER_RECORD_READER_H
 #define VELDRA_ENGINE_DRIVER_RECORD_READER_H
 
@@ -90,11 +91,13 @@ class RecordReader {
   int parse_int(std::string_view text, int item) const;
   double parse_real(std::string_view text, int item) const;
   [[noreturn]] void fail(const char* what, int item) const;
+  [[noreturn]] void fail_at_end(int item) const;
 
   std::istream& in_;
   std::string current_;
   std::size_t pos_ = 0;
   int line_ = 0;
+  bool line_open_ = false;    // the last line read ended the file without a line break
   bool after_comma_ = false;  // a comma was seen and no value after it yet
   std::vector<int> item_lines_;  // line of each value of the last record
 };

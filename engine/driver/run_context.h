@@ -8,6 +8,7 @@
 #include "engine/state/iteration_outcome.h"
 #include "engine/state/problem_state.h"
 #include "veldra/engine.h"
+#include "veldra/version.h"
 
 #include <array>
 #include <ctime>
@@ -23,7 +24,7 @@ struct FileNames {
   std::string data_path;     // full path of the data file
   std::string report_path;
   std::string plot_path;
-  std::string version = "2015.5.18";
+  std::string version = kVersionText;
 };
 
 struct RunStreams {
@@ -55,6 +56,11 @@ struct RunContext {
   int result_sets = 1;       // K of the plot file's results blocks
   std::array<int, 11> control_lines{};  // line of each item of the control record (1-based)
   bool solved_any = false;   // some problem has results to repeat at the end
+
+  // A row of the problem's station tables reached past station N + 3, the end of
+  // the station arrays. Like any other data beyond the tip it stops the problem,
+  // at the same point: once its tables and pressures are complete.
+  bool rows_beyond_end = false;
 
   // The instant the title page prints; fixed per run when SOURCE_DATE_EPOCH is set.
   std::optional<std::time_t> fixed_time;

@@ -15,7 +15,10 @@
 namespace veldra::engine {
 namespace {
 
-// Adds a table row, refusing a range outside the station arrays or not in order.
+// Adds a table row, refusing a range above the station arrays or not in order. A
+// range reaching below them is noted (check_beyond_ends stops the problem) and
+// added up to their last station, so that the rows after it are read and echoed
+// as after any other row beyond the tip.
 void accumulate(RunContext& ctx, RowAccumulator& acc, int first, int last, int continuation,
                 const RowValues& v) {
   ProblemState& st = ctx.st();
@@ -24,11 +27,16 @@ void accumulate(RunContext& ctx, RowAccumulator& acc, int first, int last, int c
                         std::to_string(ctx.reader.line()));
   }
   for (int station : {first, last}) {
-    if (station < -3 || station > st.n + 3) {
-      if (station > st.n) data_error(ctx, kBeyondEnd);
+    if (station < -3) {
       data_error(ctx, "ERROR STOP -- STATION " + std::to_string(station) +
                           " ABOVE THE TOP OF THE WALL");
     }
+  }
+  const int last_station = st.n + 3;
+  if (first > last_station || last > last_station) {
+    ctx.rows_beyond_end = true;
+    first = std::min(first, last_station);
+    last = std::min(last, last_station);
   }
   if (!acc.add(st, first, last, continuation, v)) data_error(ctx, kStationsNotInOrder);
 }
@@ -50,7 +58,11 @@ void read_stiffness_rows(RunContext& ctx) {
   }
 }
 
-double ei_at(const ProblemState& st, int station) { return st.F[station_index(station)]; }
+// The stiffness echoed beside a load or spring row; none beyond the station arrays.
+double ei_at(const ProblemState& st, int station) {
+  if (station < -3 || station > st.n + 3) return 0.0;
+  return st.F[station_index(station)];
+}
 
 struct SupportRow {
   int first;
@@ -202,6 +214,7 @@ void read_py_modifications(RunContext& ctx) {
 
 void read_stiffness_load_and_support_tables(RunContext& ctx) {
   ProblemState& st = ctx.st();
+  ctx.rows_beyond_end = false;
   write_stiffness_heading(ctx.report, st.labels);
   read_stiffness_rows(ctx);
   std::vector<SupportRow> loads, springs, ties;

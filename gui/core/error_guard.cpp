@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/file_commands.h"
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 #include "framework/exceptions.h"
 #include "gui/core/qt_text.h"
 
@@ -25,10 +25,11 @@ ErrorReport DescribeError(const std::exception_ptr& error, std::string_view comm
     return {ErrorKind::kEntry, MessageText(e.what())};
   } catch (const fw::EMaxError& e) {
     return {ErrorKind::kEntry, MessageText(e.what())};
-  } catch (const app::EFileError& e) {
+  } catch (const fw::EFileError& e) {
     // The message names the file and the system's reason.
     return {ErrorKind::kFile, failed + MessageText(e.what())};
   } catch (const fw::EInOutError& e) {
+    // Malformed content: the message names the line and item.
     return {ErrorKind::kFile, failed + MessageText(e.what())};
   } catch (const std::bad_alloc&) {
     return {ErrorKind::kOther, failed + QStringLiteral("out of memory")};

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 
 namespace veldra::gui {
 
@@ -51,28 +51,28 @@ void TTableDialog::Commit() {
 TTableDialog* NewSurchargeDialog(app::TMainModel& model, ShowTableFunction show_table) {
   return new TTableDialog(model,
                           {"Additional Surcharge", PictureKind::kSurcharge, "&Edit Surcharge Loads",
-                           fw::kSurchargeTable, std::nullopt},
+                           app::Surcharges::kName, std::nullopt},
                           std::move(show_table));
 }
 
 TTableDialog* NewConcentratedLoadsDialog(app::TMainModel& model, ShowTableFunction show_table) {
   return new TTableDialog(model,
                           {"Concentrated Loads", PictureKind::kConcentratedLoads, "&Edit Concentrated Loads",
-                           fw::kBoundCond, app::ApplyOption::kConcentratedLoads, "Apply &Concentrated Loads"},
+                           app::ConcentratedLoads::kName, app::ApplyOption::kConcentratedLoads, "Apply &Concentrated Loads"},
                           std::move(show_table));
 }
 
 TTableDialog* NewSpringsDialog(app::TMainModel& model, ShowTableFunction show_table) {
   return new TTableDialog(model,
                           {"Lateral & Rotational Springs", PictureKind::kSprings, "&Edit Spring Stiffness",
-                           fw::kSoilStrength, app::ApplyOption::kSprings, "&Lateral and Rotational Springs"},
+                           app::Springs::kName, app::ApplyOption::kSprings, "&Lateral and Rotational Springs"},
                           std::move(show_table));
 }
 
 TTableDialog* NewTiebackDialog(app::TMainModel& model, ShowTableFunction show_table) {
   return new TTableDialog(model,
                           {"Tieback (Ground Anchor)", PictureKind::kTieback, "&Enter Tieback data",
-                           fw::kTiebackTable1, std::nullopt},
+                           app::Tiebacks::kName, std::nullopt},
                           std::move(show_table));
 }
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "app/dialog_fields.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "gui/widgets/data_edit.h"
 
 namespace veldra::gui {
@@ -26,7 +26,7 @@ TWallPropertiesDialog::TWallPropertiesDialog(app::TMainModel& model, ShowTableFu
   grid->addItem(new QSpacerItem(0, 8), 6, 0);
   auto* stiffness = new QLabel(QStringLiteral("Wall Stiffness (EI)"), this);
   auto* section = new QPushButton(QStringLiteral("Enter Section Data"), this);
-  connect(section, &QPushButton::clicked, this, [show_table] { show_table(framework::kPileSect); });
+  connect(section, &QPushButton::clicked, this, [show_table] { show_table(app::WallStiffness::kName); });
   grid->addWidget(stiffness, 7, 0);
   grid->addWidget(section, 7, 1);
   grid->setSizeConstraint(QLayout::SetFixedSize);

@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 #include "app/main_window_rules.h"
 #include "app/workbook/graph_workbook.h"
 #include "gui/core/error_guard.h"
@@ -139,7 +139,7 @@ bool TDlgExport::GenerateTo(const QString& file) {
       status_->setText(QStringLiteral("%1 of %2: %3").arg(n).arg(count).arg(QString::fromStdString(status)));
       status_->repaint();
     });
-  } catch (const app::EFileError& e) {
+  } catch (const framework::EFileError& e) {
     status_->clear();
     ShowWarning(this, e.what());
     return false;

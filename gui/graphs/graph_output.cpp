@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 #include "app/safe_file_write.h"
 #include "gui/graphs/graph_painter.h"
 
@@ -53,7 +53,7 @@ QString SaveGraphPicture(const fw::TGraphPlot& graph, const std::vector<fw::View
   if (!encoded.save(&buffer, png ? "PNG" : "BMP")) return QString::fromLatin1(kNotEnoughMemory);
   try {
     app::ReplaceFileContents(file.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  } catch (const app::EFileError& e) {
+  } catch (const framework::EFileError& e) {
     return QString::fromStdString(e.what());
   }
   return {};

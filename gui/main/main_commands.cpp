@@ -5,7 +5,7 @@
 #include <QMdiArea>
 
 #include "app/file_commands.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "gui/core/error_guard.h"
 #include "gui/dialogs/about_box.h"
 #include "gui/dialogs/control_options_dialog.h"
@@ -59,14 +59,14 @@ void TMainForm::ConnectFileAndDataCommands() {
             [this] { ShowDialog<TWallConfigurationDialog>(configuration_dialog_, model_); });
   for (C c : {C::kSoilLayers, C::kToolSoilLayers}) {
     Connect(c, "Soil Layer Data", [this] {
-      if (!model_.Problem().LongTermMode) ShowTable(fw::kNewSoil);
+      if (!model_.Problem().LongTermMode) ShowTable(app::SoilLayers::kName);
     });
   }
-  Connect(C::kSoilLayersShortTerm, "Soil Layer Data", [this] { ShowTable(fw::kNewSoil); });
-  Connect(C::kSoilLayersLongTerm, "Soil Layer Data", [this] { ShowTable(fw::kLongSoil); });
+  Connect(C::kSoilLayersShortTerm, "Soil Layer Data", [this] { ShowTable(app::SoilLayers::kName); });
+  Connect(C::kSoilLayersLongTerm, "Soil Layer Data", [this] { ShowTable(app::SoilLayers::kLongTermName); });
   for (C c : {C::kDistributedLoads, C::kDistributedShortTerm})
-    Connect(c, "Distributed Active Earth Pressure", [this] { ShowTable(fw::kDistLoad); });
-  Connect(C::kDistributedLongTerm, "Distributed Active Earth Pressure", [this] { ShowTable(fw::kLongDist); });
+    Connect(c, "Distributed Active Earth Pressure", [this] { ShowTable(app::PressureDistribution::kName); });
+  Connect(C::kDistributedLongTerm, "Distributed Active Earth Pressure", [this] { ShowTable(app::PressureDistribution::kLongTermName); });
   Connect(C::kSurchargeLoads, "Additional Surcharge",
           [this] { ShowChild(surcharge_dialog_, [this] { return NewSurchargeDialog(model_, TableOpener()); }); });
   Connect(C::kConcentratedLoads, "Concentrated Loads", [this] {
@@ -74,12 +74,12 @@ void TMainForm::ConnectFileAndDataCommands() {
   });
   Connect(C::kTiebackData, "Tieback Data",
           [this] { ShowChild(tieback_dialog_, [this] { return NewTiebackDialog(model_, TableOpener()); }); });
-  Connect(C::kRestraints, "Boundary Conditions", [this] { ShowTable(fw::kSoilLayer); });
-  Connect(C::kPYModification, "p-y Modification Factors", [this] { ShowTable(fw::kPYMod); });
-  Connect(C::kExternalPY, "External p-y Curves", [this] { ShowTable(fw::kPYCurves2); });
+  Connect(C::kRestraints, "Boundary Conditions", [this] { ShowTable(app::Restraints::kName); });
+  Connect(C::kPYModification, "p-y Modification Factors", [this] { ShowTable(app::PYModification::kName); });
+  Connect(C::kExternalPY, "External p-y Curves", [this] { ShowTable(app::PYCurveSets::kName); });
   Connect(C::kSprings, "Lateral Springs",
           [this] { ShowChild(springs_dialog_, [this] { return NewSpringsDialog(model_, TableOpener()); }); });
-  Connect(C::kEICurves, "Moment vs EI Curves", [this] { ShowTable(fw::kMEICurves2); });
+  Connect(C::kEICurves, "Moment vs EI Curves", [this] { ShowTable(app::MomentEICurveSets::kName); });
 }
 
 void TMainForm::ConnectOptionAndStageCommands() {

@@ -27,7 +27,7 @@
 #include "app/plot_data_reader.h"
 #include "app/run/names_file.h"
 #include "app/staged_construction.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "gui/core/child_form.h"
 #include "gui/core/decimal_symbol.h"
 #include "gui/core/error_guard.h"
@@ -398,8 +398,10 @@ void TMainForm::OpenFileName(const QString& path, int format_code) {
 
 void TMainForm::AfterOpen(const app::OpenResult& result) {
   app::TProgramData& problem = model_.Problem();
-  for (const app::StageReadIssue& issue : result.stage_issues)
-    ShowInformation(this, "Stage " + std::to_string(issue.stage) + ": " + issue.message);
+  for (const app::StageReadIssue& issue : result.stage_issues) {
+    if (issue.message.empty()) continue;  // a stage read whole (its unkept records follow below)
+    ShowInformation(this, issue.stage > 0 ? "Stage " + std::to_string(issue.stage) + ": " + issue.message : issue.message);
+  }
   const fs::path plot = WithExtension(problem.FileName, ".vd5p");
   std::error_code error;
   if (fs::is_regular_file(plot, error)) {
@@ -407,8 +409,8 @@ void TMainForm::AfterOpen(const app::OpenResult& result) {
   }
   UpdatePrevFile(problem.FileName);
   ShowInformation(this, app::HasBeenReadMessage(problem.FileName));
-  // SEAM: the loader does not yet say what a file holds that the model cannot
-  // represent; once its result does, call WarnUnkeptContent with it here.
+  const std::vector<app::UnrepresentedRecord> unkept = result.Unrepresented();
+  if (!unkept.empty()) WarnUnkeptContent(app::UnrepresentedLines(unkept));
   UpdateActions();
 }
 

@@ -142,7 +142,7 @@ TEST_F(AnalysisRunTest, EachResultSetHasItsNamedCurve) {
 TEST_F(AnalysisRunTest, AProblemThatFailsACheckIsNeitherSavedNorRun) {
   OpenExample("cantilever-sheet-pile-wall.vd5d");
   const std::string saved = read_file(DataFile());
-  model.Problem().Table(fw::kPileSect).Cell(1, 0).SetInteger(model.Problem().Increments + 1);
+  model.Problem().Table(app::WallStiffness::kName).Cell(1, 0).SetInteger(model.Problem().Increments + 1);
 
   const RunResult result = run.Run();
 
@@ -274,7 +274,7 @@ TEST_F(AnalysisRunTest, AnInputErrorFoundByTheEngineStillCompletes) {
   ASSERT_EQ(run.Run().end, RunEnd::kCompleted);
   events.clear();
   // Pressure points out of order of depth: only the engine looks at that.
-  fw::TGridTable& pressure = model.Problem().Table(fw::kDistLoad);
+  fw::TGridTable& pressure = model.Problem().Table(app::PressureDistribution::kName);
   pressure.Cell(0, 1).SetFloat(-1);
 
   const RunResult result = run.Run();

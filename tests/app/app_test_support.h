@@ -12,7 +12,7 @@
 
 #include "app/main_model.h"
 #include "framework/column.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "tests/support/temp_dir.h"
 
 namespace veldra::app::test {
@@ -32,9 +32,9 @@ inline std::filesystem::path ExampleFile(const std::string& name) {
 // The tables of the data model (the templates excluded).
 inline const std::vector<const char*>& ModelTables() {
   static const std::vector<const char*> names = {
-      fw::kPileSect,     fw::kSoilLayer,      fw::kBoundCond, fw::kSoilStrength, fw::kPYMod,
-      fw::kDistLoad,     fw::kLongDist,       fw::kSurchargeTable, fw::kTiebackTable1, fw::kNewSoil,
-      fw::kLongSoil,     fw::kPYCurves2,      fw::kMEICurves2};
+      WallStiffness::kName,     Restraints::kName,      ConcentratedLoads::kName, Springs::kName, PYModification::kName,
+      PressureDistribution::kName,     PressureDistribution::kLongTermName,       Surcharges::kName, Tiebacks::kName, SoilLayers::kName,
+      SoilLayers::kLongTermName,     PYCurveSets::kName,      MomentEICurveSets::kName};
   return names;
 }
 
@@ -89,7 +89,7 @@ inline void BuildFullProblem(TMainModel& model, int units, int pressure_option, 
     p.SetApplyOption(option, true);
   }
 
-  fw::TGridTable& stiffness = p.Table(fw::kPileSect);
+  fw::TGridTable& stiffness = p.Table(WallStiffness::kName);
   FillRows(stiffness, 3, 0);
   const int choice[] = {2, 1, 1};
   for (int r = 0; r < 3; ++r) {
@@ -98,27 +98,27 @@ inline void BuildFullProblem(TMainModel& model, int units, int pressure_option, 
     stiffness.Cell(2, r).SetInteger(choice[r]);
     stiffness.Cell(3, r).SetFloat(1.05e10 + r * 2.5e8);
   }
-  fw::TGridTable& restraints = p.Table(fw::kSoilLayer);
+  fw::TGridTable& restraints = p.Table(Restraints::kName);
   FillRows(restraints, 2, 1);
   restraints.Cell(0, 0).SetInteger(1);
   restraints.Cell(0, 1).SetInteger(2);
-  fw::TGridTable& loads = p.Table(fw::kBoundCond);
+  fw::TGridTable& loads = p.Table(ConcentratedLoads::kName);
   FillRows(loads, 2, 2);
   loads.Cell(0, 0).SetInteger(2);
   loads.Cell(0, 1).SetInteger(1);
-  fw::TGridTable& springs = p.Table(fw::kSoilStrength);
+  fw::TGridTable& springs = p.Table(Springs::kName);
   FillRows(springs, 2, 3);
   springs.Cell(0, 0).SetInteger(1);
   springs.Cell(0, 1).SetInteger(2);
-  FillRows(p.Table(fw::kPYMod), 3, 4);
+  FillRows(p.Table(PYModification::kName), 3, 4);
   if (pressure_option == 1) {
-    FillRows(p.Table(fw::kDistLoad), 3, 5);
-    if (long_term) FillRows(p.Table(fw::kLongDist), 2, 6);
+    FillRows(p.Table(PressureDistribution::kName), 3, 5);
+    if (long_term) FillRows(p.Table(PressureDistribution::kLongTermName), 2, 6);
   }
-  fw::TGridTable& surcharges = p.Table(fw::kSurchargeTable);
+  fw::TGridTable& surcharges = p.Table(Surcharges::kName);
   FillRows(surcharges, 3, 7);
   for (int r = 0; r < 3; ++r) surcharges.Cell(0, r).SetInteger(r + 1);
-  fw::TGridTable& tiebacks = p.Table(fw::kTiebackTable1);
+  fw::TGridTable& tiebacks = p.Table(Tiebacks::kName);
   FillRows(tiebacks, 2, 1500);
 
   // Every soil type and so every parameter template; the long-term layers give the
@@ -127,9 +127,9 @@ inline void BuildFullProblem(TMainModel& model, int units, int pressure_option, 
     const char* table;
     std::vector<int> types;
     double base;
-  } soils[] = {{fw::kNewSoil, {1, 2, 3, 4, 5, 6, 7}, 100}, {fw::kLongSoil, {4, 5, 1}, 200}};
+  } soils[] = {{SoilLayers::kName, {1, 2, 3, 4, 5, 6, 7}, 100}, {SoilLayers::kLongTermName, {4, 5, 1}, 200}};
   for (const auto& soil : soils) {
-    if (!long_term && std::string(soil.table) == fw::kLongSoil) continue;
+    if (!long_term && std::string(soil.table) == SoilLayers::kLongTermName) continue;
     fw::TGridTable& layers = p.Table(soil.table);
     layers.SetRowCount(static_cast<int>(soil.types.size()));
     for (int r = 0; r < layers.RowCount(); ++r) {
@@ -139,7 +139,7 @@ inline void BuildFullProblem(TMainModel& model, int units, int pressure_option, 
     }
   }
 
-  fw::TGridTable& curve_sets = p.Table(fw::kPYCurves2);
+  fw::TGridTable& curve_sets = p.Table(PYCurveSets::kName);
   curve_sets.SetRowCount(2);
   for (int r = 0; r < 2; ++r) {
     curve_sets.Cell(0, r).SetInteger(40 + 5 * r);
@@ -147,7 +147,7 @@ inline void BuildFullProblem(TMainModel& model, int units, int pressure_option, 
     curve_sets.Cell(3, r).SetFloat(1.125 - r * 0.25);
     FillRows(*curve_sets.Cell(1, r).AsTable(), 5 - 2 * r, -2.5 + r);
   }
-  fw::TGridTable& ei_sets = p.Table(fw::kMEICurves2);
+  fw::TGridTable& ei_sets = p.Table(MomentEICurveSets::kName);
   ei_sets.SetRowCount(2);
   for (int r = 0; r < 2; ++r) {
     ei_sets.Cell(0, r).SetInteger(10 * r);

@@ -29,11 +29,11 @@ void Build(TProgramData& p, const std::vector<Layer>& layers) {
   p.Increments = 40;
   p.IncrementLength = 6;
   p.GeneratePY = true;
-  fw::TGridTable& stiffness = p.Table(fw::kPileSect);
+  fw::TGridTable& stiffness = p.Table(app::WallStiffness::kName);
   stiffness.SetRowCount(1);
   stiffness.Cell(0, 0).SetInteger(0);
   stiffness.Cell(1, 0).SetInteger(40);
-  fw::TGridTable& soil = p.Table(fw::kNewSoil);
+  fw::TGridTable& soil = p.Table(app::SoilLayers::kName);
   soil.SetRowCount(static_cast<int>(layers.size()));
   for (int r = 0; r < soil.RowCount(); ++r) {
     const Layer& layer = layers[static_cast<std::size_t>(r)];
@@ -56,12 +56,12 @@ TEST(ConsistencyChecks, FirstFailingCheckGivesItsMessage) {
   const std::vector<Layer> sand = {{kSand, 30, 30, 30}};
   const Case cases[] = {
       {"stiffness row from 0 to N passes", sand, [](TProgramData&) {}, ""},
-      {"stiffness row to N + 1", sand, [](TProgramData& p) { p.Table(fw::kPileSect).Cell(1, 0).SetInteger(41); },
+      {"stiffness row to N + 1", sand, [](TProgramData& p) { p.Table(app::WallStiffness::kName).Cell(1, 0).SetInteger(41); },
        "End Node, 41 in row 1 of Wall Stiffness definition\ris greater than number of nodes defined, 40.\r"
        "Please check on Wall Properties Windows and Wall Stiffness Table"},
       {"start beyond N is named before the end", sand,
        [](TProgramData& p) {
-         fw::TGridTable& t = p.Table(fw::kPileSect);
+         fw::TGridTable& t = p.Table(app::WallStiffness::kName);
          t.SetRowCount(2);
          t.Cell(0, 1).SetInteger(41);
          t.Cell(1, 1).SetInteger(45);
@@ -109,14 +109,14 @@ TEST(ConsistencyChecks, FirstFailingCheckGivesItsMessage) {
        [](TProgramData& p) {
          p.SetUnits(2);  // converts the table's depths; the values below are metres
          p.IncrementLength = 0.2;  // 8 m
-         p.Table(fw::kNewSoil).Cell(1, 0).SetFloat(7.25);
+         p.Table(app::SoilLayers::kName).Cell(1, 0).SetFloat(7.25);
        },
        "Depth of Bottom of Soil Layering: 7.25 m\rshould extend at least below Depth of Wall: 8 m\r"
        "Please check Soil Layer Data and/or Wall Properties Windows"},
       {"every check failing names the stiffness", {{kSand, 5, 10, 10}},
        [](TProgramData& p) {
          p.BackfillSlope = 20;
-         p.Table(fw::kPileSect).Cell(1, 0).SetInteger(50);
+         p.Table(app::WallStiffness::kName).Cell(1, 0).SetInteger(50);
        },
        "End Node, 50 in row 1 of Wall Stiffness definition\ris greater than number of nodes defined, 40.\r"
        "Please check on Wall Properties Windows and Wall Stiffness Table"},

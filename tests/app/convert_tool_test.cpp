@@ -80,6 +80,51 @@ TEST(ConvertTool, AFormatErrorIsReportedWithItsLineAndItemAndNothingIsWritten) {
   EXPECT_FALSE(fs::exists(dir / "new.vd5d"));
 }
 
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  if (at == std::string::npos) {
+    ADD_FAILURE() << "no \"" << from << "\" in the fixture";
+    return text;
+  }
+  return text.replace(at, from.size(), to);
+}
+
+// Files that cannot be converted as they stand: status 2, the reason on standard
+// error with the line of the source file, and no target.
+TEST(ConvertTool, RefusesWhatItCannotConvertFaithfully) {
+  const std::string three_stages = read_file(ExampleFile("three-stage-excavation.vd5d"));
+  const std::string one_problem = read_file(ExampleFile("cantilever-in-layered-sand-generated-soil.vd5d"));
+  const struct {
+    const char* what;
+    const char* source;
+    std::string text;
+    const char* reason;
+  } cases[] = {
+      {"generated pressure with user curves", "trapezoid.vd5d",
+       Replaced(one_problem, "2 0\t1\t0\t2\t2 0 1 0 0", "2 0\t1\t0\t3\t1 0 1 0 0"),
+       "Line 2: earth-pressure code 3 (a generated trapezoidal distribution) with p-y code 1"},
+      {"three stages declared, two present", "staged.vd5d", three_stages.substr(0, three_stages.find(" Stage No : 3")),
+       "The file declares 3 construction stages but holds 2."},
+      {"nine stages declared, one present", "nine.vd5d",
+       Replaced(one_problem, "2 0\t1\t0\t2\t2 0 1 0 0", "2 0\t1\t0\t2\t2 0 9 0 0"),
+       "The file declares 9 construction stages but holds 1."},
+      {"a stage after the first breaks", "staged.vd4d",
+       Replaced(read_file(DataFile("staged-2013.vd4d")), "4 4 1 800 0", "4 4 1 8,00 0"),
+       "Stage 2: Error on Line 21 Item 4\nA floating point number was expected but not found."},
+      {"a stage after the first that cannot be kept", "staged.vd5d",
+       Replaced(three_stages, "1 0\t1\t0\t1\t1 8 3 0 1", "1 0\t1\t0\t3\t1 8 3 0 1"), "Line 387: earth-pressure code 3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    write_file(dir / c.source, c.text);
+    const ToolRun run = Convert(dir, Quoted(dir / c.source) + " " + Quoted(dir / "new.vd5d"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.errors.find(c.reason), std::string::npos) << run.errors;
+    EXPECT_FALSE(fs::exists(dir / "new.vd5d"));
+  }
+}
+
 TEST(ConvertTool, RefusesWrongUse) {
   TempDir dir;
   for (const std::string& arguments :

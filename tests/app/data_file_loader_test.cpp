@@ -7,8 +7,9 @@
 #include <string>
 
 #include "app/data_file_writer.h"
-#include "app/file_errors.h"
 #include "app/main_model.h"
+#include "app/problem_files.h"
+#include "framework/file_errors.h"
 #include "tests/app/app_test_support.h"
 
 namespace veldra::app::test {
@@ -80,7 +81,7 @@ TEST(Loader, ATiebackRowOfSixValuesHasNoPrestressingForce) {
   TempDir dir;
   TMainModel model;
   ASSERT_TRUE(LoadText(model, dir, SmallFile("1", "5\t1.5\t29000000\t20\t15\t8")).complete);
-  const fw::TGridTable& tiebacks = model.Table(fw::kTiebackTable1);
+  const fw::TGridTable& tiebacks = model.Table(Tiebacks::kName);
   ASSERT_EQ(tiebacks.RowCount(), 1);
   EXPECT_EQ(tiebacks.Cell(5, 0).AsFloat(), 8);
   EXPECT_EQ(tiebacks.Cell(6, 0).AsFloat(), 0);
@@ -89,7 +90,7 @@ TEST(Loader, ATiebackRowOfSixValuesHasNoPrestressingForce) {
   EXPECT_EQ(model.Problem().WaterDepthExcavation, 84);
 
   ASSERT_TRUE(LoadText(model, dir, SmallFile()).complete);
-  EXPECT_EQ(model.Table(fw::kTiebackTable1).Cell(6, 0).AsFloat(), 40000);
+  EXPECT_EQ(model.Table(Tiebacks::kName).Cell(6, 0).AsFloat(), 40000);
   EXPECT_TRUE(model.Problem().ApplyTiebacks);
 }
 
@@ -106,9 +107,88 @@ TEST(Loader, TheLongTermBlockGivesTheTitleAndTheLongTermTables) {
   const TProgramData& p = model.Problem();
   EXPECT_EQ(p.Title, "LONG TERM TITLE");
   EXPECT_TRUE(p.LongTermMode);
-  EXPECT_EQ(model.Table(fw::kNewSoil).Cell(0, 0).AsInteger(), 4);
-  EXPECT_EQ(model.Table(fw::kLongSoil).Cell(0, 0).AsInteger(), 5);
-  EXPECT_EQ(model.Table(fw::kLongSoil).Cell(1, 0).AsFloat(), 25);
+  EXPECT_EQ(model.Table(SoilLayers::kName).Cell(0, 0).AsInteger(), 4);
+  EXPECT_EQ(model.Table(SoilLayers::kLongTermName).Cell(0, 0).AsInteger(), 5);
+  EXPECT_EQ(model.Table(SoilLayers::kLongTermName).Cell(1, 0).AsFloat(), 25);
+}
+
+std::string With(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  if (at == std::string::npos) {
+    ADD_FAILURE() << "no \"" << from << "\" in the fixture";
+    return text;
+  }
+  return text.replace(at, from.size(), to);
+}
+
+// SmallFile() followed by the long-term block `long_term` (a SmallFile too).
+std::string LongTermFile(const std::string& long_term) {
+  std::string text = SmallFile();
+  text.replace(text.size() - 2, 2, "9\n");
+  return text + long_term;
+}
+
+// What the problem cannot keep is named by its line; files it can keep are left
+// alone. A note means that saving would change the analysis.
+TEST(Loader, RecordsTheProblemCannotKeepAreNamedWithTheirLine) {
+  const std::string control = "1 0\t1\t0\t2\t2 0 1 0 1";
+  const struct {
+    const char* what;
+    std::string text;
+    int line;              // 0: nothing to note
+    const char* fragment;  // of the note
+  } cases[] = {
+      {"generated pressure and curves", SmallFile(), 0, ""},
+      {"a long-term problem with its own soil layers", LongTermFile(With(SmallFile(), "4 240 ", "5 300 ")), 0, ""},
+      {"trapezoidal pressure with user curves", With(SmallFile(), control, "1 0\t1\t0\t3\t1 0 1 0 1"), 2,
+       "earth-pressure code 3 (a generated trapezoidal distribution) with p-y code 1"},
+      {"triangular pressure without curves", With(SmallFile(), control, "1 0\t1\t0\t2\t0 0 1 0 1"), 2,
+       "Saving would write earth-pressure code 0"},
+      {"generated curves without pressure", With(SmallFile(), control, "1 0\t1\t0\t0\t2 0 1 0 1"), 2,
+       "p-y code 2 (generated curves) with earth-pressure code 0"},
+      {"seven stages", With(SmallFile(), control, "1 0\t1\t0\t2\t2 0 7 0 1"), 2,
+       "7 construction stages: this program keeps at most 5"},
+      {"two free heights", With(SmallFile(), "0.00001\t60\t12", "0.00001\t72\t12"), 3,
+       "the free height 72 differs from the wall configuration's 60"},
+      {"two widths", With(SmallFile(), "0.00001\t60\t12", "0.00001\t60\t10"), 3,
+       "the tieback width 10 differs from the wall configuration's earth-pressure width 12"},
+      {"the old mark of an unset factor", SmallFile("0.036"), 8,
+       "the modification factor for active earth pressure 0.036 is read as 1"},
+      {"words after the end of the problem", SmallFile() + "NOTES ON THIS WALL\n", 0, ""},
+      {"a second problem after the first", With(SmallFile(), "60 0 \n0\n", "60 0 \n2\n") + SmallFile(), 16,
+       "the problem ends with the code 2, and the engine goes on"},
+      {"a long-term title of its own", LongTermFile(With(SmallFile(), "SMALL WALL", "LONG TERM")), 16,
+       "the long-term title differs"},
+      {"long-term stiffness", LongTermFile(With(SmallFile(), "5.34E9", "4E9")), 19,
+       "the long-term problem's wall stiffness rows differ from the short-term problem's"},
+      {"long-term tiebacks", LongTermFile(With(SmallFile(), "40000", "50000")), 22,
+       "saving would write the long-term tiebacks into the short-term problem too"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    TMainModel model;
+    const LoadResult result = LoadText(model, dir, c.text);
+    ASSERT_TRUE(result.complete) << result.message;
+    if (c.line == 0) {
+      EXPECT_TRUE(result.Representable()) << UnrepresentedWarning(result.unrepresented);
+      continue;
+    }
+    ASSERT_EQ(result.unrepresented.size(), 1u) << UnrepresentedWarning(result.unrepresented);
+    EXPECT_EQ(result.unrepresented[0].line, c.line);
+    EXPECT_NE(result.unrepresented[0].change.find(c.fragment), std::string::npos) << result.unrepresented[0].change;
+  }
+}
+
+// What the problem keeps of such a file is a file it can keep; the original stays.
+TEST(Loader, AFileTheProblemCannotKeepIsSavedAsOneItCan) {
+  TempDir dir;
+  TMainModel model;
+  const std::string text = With(SmallFile(), "1 0\t1\t0\t2\t2 0 1 0 1", "1 0\t1\t0\t3\t1 0 1 0 1");
+  ASSERT_FALSE(LoadText(model, dir, text).Representable());
+  SaveProblemAs(model, dir / "kept.vd5d");
+  EXPECT_EQ(read_file(dir / "wall.vd5d"), text);
+  EXPECT_TRUE(LoadDataFile(model, dir / "kept.vd5d", kFormatCurrent).Representable());
 }
 
 TEST(Loader, AFormatErrorKeepsWhatWasReadBefore) {
@@ -138,8 +218,8 @@ TEST(Loader, AFormatErrorKeepsWhatWasReadBefore) {
     // The records before the error are loaded.
     EXPECT_EQ(p.Title, "SMALL WALL");
     EXPECT_EQ(p.Increments, 10);
-    EXPECT_EQ(model.Table(fw::kPileSect).Cell(3, 0).AsFloat(), 5.34e9L);
-    EXPECT_EQ(model.Table(fw::kTiebackTable1).Cell(6, 0).AsFloat(), 40000);
+    EXPECT_EQ(model.Table(WallStiffness::kName).Cell(3, 0).AsFloat(), 5.34e9L);
+    EXPECT_EQ(model.Table(Tiebacks::kName).Cell(6, 0).AsFloat(), 40000);
     // The tables are usable and the problem is not modified.
     for (const char* name : ModelTables()) EXPECT_GE(model.Table(name).RowCount(), 1) << name;
     EXPECT_FALSE(model.IsModified());
@@ -169,14 +249,14 @@ TEST(Loader, ACountBeyondTheFileIsAnIncompleteFile) {
   text.replace(text.find("\n0\n1\n4 240"), 10, "\n0\n2000000000\n4 240");
   const LoadResult result = LoadText(model, dir, text);
   EXPECT_EQ(result.message, "This file either invalid or incomplete.");
-  EXPECT_EQ(model.Table(fw::kNewSoil).RowCount(), 1);
+  EXPECT_EQ(model.Table(SoilLayers::kName).RowCount(), 1);
 }
 
 TEST(Loader, AFileThatCannotBeReadLeavesTheProblemAsItWas) {
   TempDir dir;
   TMainModel model;
   model.Problem().Title = "KEPT";
-  EXPECT_THROW(LoadDataFile(model, dir / "missing.vd5d", kFormatCurrent), EFileError);
+  EXPECT_THROW(LoadDataFile(model, dir / "missing.vd5d", kFormatCurrent), fw::EFileError);
   EXPECT_EQ(model.Problem().Title, "KEPT");
 }
 
@@ -197,7 +277,7 @@ TEST(OlderFormats, Version20LayersByThickness) {
   EXPECT_FALSE(p.Has2015Records);
   EXPECT_TRUE(p.ApplyRestraints);
   EXPECT_TRUE(p.ApplyConcentratedLoads);
-  const fw::TGridTable& layers = model.Table(fw::kNewSoil);
+  const fw::TGridTable& layers = model.Table(SoilLayers::kName);
   ASSERT_EQ(layers.RowCount(), 3);
   const double bottoms[] = {10, 15, 35};
   for (int r = 0; r < 3; ++r) {
@@ -216,7 +296,7 @@ TEST(OlderFormats, Version20LayersByThickness) {
   EXPECT_EQ(D(silt.Cell(4, 0).AsFloat()), 90);
   // The single surcharge becomes a point, a line and a strip load.
   EXPECT_TRUE(p.ApplySurcharge);
-  const fw::TGridTable& surcharges = model.Table(fw::kSurchargeTable);
+  const fw::TGridTable& surcharges = model.Table(Surcharges::kName);
   ASSERT_EQ(surcharges.RowCount(), 3);
   const double magnitudes[] = {1000, 200, 2};
   for (int r = 0; r < 3; ++r) {
@@ -237,10 +317,10 @@ TEST(OlderFormats, Version30ConvertsEnglishValuesAndHasNoCurveMultipliers) {
   EXPECT_FALSE(p.ApplySurcharge);
   EXPECT_TRUE(p.Has2013Records);
   EXPECT_FALSE(p.Has2015Records);
-  EXPECT_EQ(D(model.Table(fw::kPYMod).Cell(0, 1).AsFloat()), 10);            // 120 in
-  EXPECT_EQ(D(model.Table(fw::kDistLoad).Cell(0, 2).AsFloat()), 30);         // 360 in
-  EXPECT_EQ(D(model.Table(fw::kDistLoad).Cell(1, 2).AsFloat()), 360);        // 30 per inch
-  const fw::TGridTable& layers = model.Table(fw::kNewSoil);
+  EXPECT_EQ(D(model.Table(PYModification::kName).Cell(0, 1).AsFloat()), 10);            // 120 in
+  EXPECT_EQ(D(model.Table(PressureDistribution::kName).Cell(0, 2).AsFloat()), 30);         // 360 in
+  EXPECT_EQ(D(model.Table(PressureDistribution::kName).Cell(1, 2).AsFloat()), 360);        // 30 per inch
+  const fw::TGridTable& layers = model.Table(SoilLayers::kName);
   EXPECT_EQ(D(layers.Cell(1, 0).AsFloat()), 12);
   const fw::TGridTable& clay = *layers.Cell(2, 0).AsTable();
   EXPECT_EQ(D(clay.Cell(0, 0).AsFloat()), 108);                            // 0.0625 per cubic inch
@@ -248,7 +328,7 @@ TEST(OlderFormats, Version30ConvertsEnglishValuesAndHasNoCurveMultipliers) {
   const fw::TGridTable& sand = *layers.Cell(2, 1).AsTable();
   EXPECT_EQ(D(sand.Cell(1, 1).AsFloat()), 34);
   EXPECT_EQ(D(sand.Cell(3, 0).AsFloat()), 0.45);
-  const fw::TGridTable& sets = model.Table(fw::kPYCurves2);
+  const fw::TGridTable& sets = model.Table(PYCurveSets::kName);
   ASSERT_EQ(sets.RowCount(), 1);
   EXPECT_EQ(sets.Cell(2, 0).AsFloat(), 1);
   EXPECT_EQ(sets.Cell(1, 0).AsTable()->RowCount(), 3);
@@ -263,15 +343,15 @@ TEST(OlderFormats, Version2013HasSurchargesMultipliersAndMomentCurvesButNoTiebac
   EXPECT_EQ(p.EarthPressureOption, 3);
   EXPECT_EQ(D(p.ActiveWidth), 1.5);
   EXPECT_FALSE(p.ApplyTiebacks);
-  EXPECT_EQ(model.Table(fw::kSurchargeTable).RowCount(), 2);
-  EXPECT_EQ(D(model.Table(fw::kSurchargeTable).Cell(3, 1).AsFloat()), 2000);
-  const fw::TGridTable& rock = *model.Table(fw::kNewSoil).Cell(2, 1).AsTable();
+  EXPECT_EQ(model.Table(Surcharges::kName).RowCount(), 2);
+  EXPECT_EQ(D(model.Table(Surcharges::kName).Cell(3, 1).AsFloat()), 2000);
+  const fw::TGridTable& rock = *model.Table(SoilLayers::kName).Cell(2, 1).AsTable();
   EXPECT_EQ(rock.Caption(), "Weak Rock");
   EXPECT_EQ(D(rock.Cell(2, 0).AsFloat()), 0.0005);
   EXPECT_EQ(D(rock.Cell(4, 1).AsFloat()), 60);
-  EXPECT_EQ(D(model.Table(fw::kPYCurves2).Cell(2, 0).AsFloat()), 1.2);
+  EXPECT_EQ(D(model.Table(PYCurveSets::kName).Cell(2, 0).AsFloat()), 1.2);
   EXPECT_TRUE(p.ApplyEICurves);
-  EXPECT_EQ(D(model.Table(fw::kMEICurves2).Cell(2, 0).AsTable()->Cell(1, 1).AsFloat()), 300000);
+  EXPECT_EQ(D(model.Table(MomentEICurveSets::kName).Cell(2, 0).AsTable()->Cell(1, 1).AsFloat()), 300000);
 }
 
 TEST(StageFileReader, FollowsTheReaderFlagsAndTheCountsOfTheStage) {
@@ -295,8 +375,8 @@ TEST(StageFileReader, FollowsTheReaderFlagsAndTheCountsOfTheStage) {
   EXPECT_FALSE(p.ApplyEICurves);    // the format has none
   EXPECT_FALSE(p.LongTermMode);
   EXPECT_FALSE(p.Has2013Records);   // flags left as they were
-  EXPECT_EQ(D(model.Table(fw::kDistLoad).Cell(0, 1).AsFloat()), 20);
-  EXPECT_EQ(model.Table(fw::kPYCurves2).Cell(0, 0).AsInteger(), 10);
+  EXPECT_EQ(D(model.Table(PressureDistribution::kName).Cell(0, 1).AsFloat()), 20);
+  EXPECT_EQ(model.Table(PYCurveSets::kName).Cell(0, 0).AsInteger(), 10);
 }
 
 }  // namespace

@@ -9,13 +9,14 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <locale>
 #include <string>
 #include <vector>
 
-#include "app/file_errors.h"
 #include "app/main_model.h"
 #include "app/safe_file_write.h"
+#include "framework/file_errors.h"
 #include "tests/app/app_test_support.h"
 
 namespace veldra::app::test {
@@ -55,27 +56,27 @@ void BuildLayoutProblem(TProgramData& p) {
        {ApplyOption::kRestraints, ApplyOption::kConcentratedLoads, ApplyOption::kSprings, ApplyOption::kExternalPY,
         ApplyOption::kEICurves, ApplyOption::kPYModification, ApplyOption::kSurcharge, ApplyOption::kTiebacks})
     p.SetApplyOption(option, true);
-  SetRow(p.Table(fw::kSoilLayer), 0, {2, 10, 0, 0.001});
-  SetRow(p.Table(fw::kPileSect), 0, {0, 10, 2, 5.34e9});
-  SetRow(p.Table(fw::kBoundCond), 0, {1, 0, 0, 1000, 0, 50});
-  SetRow(p.Table(fw::kSoilStrength), 0, {2, 3, 5, 200.5, 0});
-  SetRow(p.Table(fw::kTiebackTable1), 0, {5, 1.5, 29000000, 20, 15, 8, 40000});
-  SetRow(p.Table(fw::kPYMod), 0, {3, 0.8, 1});
-  SetRow(p.Table(fw::kPYMod), 1, {6, 0.9, 1});
-  SetRow(p.Table(fw::kSurchargeTable), 0, {3, 2, 36, 24});
-  fw::TGridTable& layers = p.Table(fw::kNewSoil);
+  SetRow(p.Table(Restraints::kName), 0, {2, 10, 0, 0.001});
+  SetRow(p.Table(WallStiffness::kName), 0, {0, 10, 2, 5.34e9});
+  SetRow(p.Table(ConcentratedLoads::kName), 0, {1, 0, 0, 1000, 0, 50});
+  SetRow(p.Table(Springs::kName), 0, {2, 3, 5, 200.5, 0});
+  SetRow(p.Table(Tiebacks::kName), 0, {5, 1.5, 29000000, 20, 15, 8, 40000});
+  SetRow(p.Table(PYModification::kName), 0, {3, 0.8, 1});
+  SetRow(p.Table(PYModification::kName), 1, {6, 0.9, 1});
+  SetRow(p.Table(Surcharges::kName), 0, {3, 2, 36, 24});
+  fw::TGridTable& layers = p.Table(SoilLayers::kName);
   SetRow(layers, 0, {1, 10});
   SetRow(*layers.Cell(2, 0).AsTable(), 0, {110, 288, 0.01, 30, 0});
   SetRow(*layers.Cell(2, 0).AsTable(), 1, {110, 432, 0.01, 30, 0});
   SetRow(layers, 1, {4, 40});
   SetRow(*layers.Cell(2, 1).AsTable(), 0, {120, 32, 60, 0.4});
   SetRow(*layers.Cell(2, 1).AsTable(), 1, {120, 32, 60, 0.4});
-  fw::TGridTable& curves = p.Table(fw::kPYCurves2);
+  fw::TGridTable& curves = p.Table(PYCurveSets::kName);
   curves.SetRowCount(1);
   SetRow(curves, 0, {8, 1, 1.5});
   SetRow(*curves.Cell(1, 0).AsTable(), 0, {-1, 10});
   SetRow(*curves.Cell(1, 0).AsTable(), 1, {1, -10});
-  fw::TGridTable& ei = p.Table(fw::kMEICurves2);
+  fw::TGridTable& ei = p.Table(MomentEICurveSets::kName);
   SetRow(ei, 0, {0, 10});
   SetRow(*ei.Cell(2, 0).AsTable(), 0, {100000, 5.34e9});
   SetRow(*ei.Cell(2, 0).AsTable(), 1, {200000, 4e9});
@@ -141,7 +142,7 @@ TEST(DataFileWriter, WritesRecordElevenToThirteenExactlyWhenTheEngineReadsThem) 
     TProgramData& p = model.Problem();
     p.SetEarthPressureOption(c.option);
     p.GeneratePY = c.generate_py;
-    SetRow(p.Table(fw::kDistLoad), 0, {10, 1200});
+    SetRow(p.Table(PressureDistribution::kName), 0, {10, 1200});
     p.ActiveFactor = 0.75;
     p.DeriveControlValues();
     const std::string text = DataFileText(p);
@@ -157,8 +158,8 @@ TEST(DataFileWriter, SITiebackAreasAreWrittenInSquareMetres) {
   TProgramData& p = model.Problem();
   p.SetUnits(2);
   p.SetApplyOption(ApplyOption::kTiebacks, true);
-  SetRow(p.Table(fw::kTiebackTable1), 0, {1.5, 1250, 200000000, 6, 15, 2.5, 300});
-  SetRow(p.Table(fw::kPYMod), 0, {3, 0.8, 1});
+  SetRow(p.Table(Tiebacks::kName), 0, {1.5, 1250, 200000000, 6, 15, 2.5, 300});
+  SetRow(p.Table(PYModification::kName), 0, {3, 0.8, 1});
   p.SetApplyOption(ApplyOption::kPYModification, true);
   p.DeriveControlValues();
   const std::string text = DataFileText(p);
@@ -172,8 +173,8 @@ TEST(DataFileWriter, LongTermProblemFollowsTheMarkerNine) {
   TProgramData& p = model.Problem();
   p.Title = "SHORT AND LONG";
   p.LongTermMode = true;
-  SetRow(p.Table(fw::kNewSoil), 0, {1, 20});
-  SetRow(p.Table(fw::kLongSoil), 0, {4, 30});
+  SetRow(p.Table(SoilLayers::kName), 0, {1, 20});
+  SetRow(p.Table(SoilLayers::kLongTermName), 0, {4, 30});
   p.DeriveControlValues();
   const std::string text = DataFileText(p);
   const std::size_t marker = text.find("\n9\nSHORT AND LONG\n");
@@ -265,6 +266,45 @@ TEST(SafeFileWrite, ALinkKeepsPointingAtTheReplacedFile) {
   EXPECT_EQ(read_file(dir / "real.vd5d"), "new");
 }
 
+// What a power loss could leave: the new file is on the disk before the rename makes
+// it the target, and the folder's entry after it.
+TEST(SafeFileWrite, TheFileReachesTheDiskBeforeTheRenameTheFolderAfterIt) {
+  TempDir dir;
+  const fs::path target = dir / "wall.vd5d";
+  write_file(target, "old");
+  struct Sync {
+    fs::path path;
+    std::string synced_then;  // the contents of a synced file
+    std::string target_then;
+  };
+  std::vector<Sync> syncs;
+  SetSyncObserver([&](const fs::path& path) {
+    syncs.push_back({path, fs::is_regular_file(path) ? read_file(path) : "", read_file(target)});
+  });
+  ReplaceFileContents(target, "new");
+
+  ASSERT_EQ(syncs.size(), 2u);
+  EXPECT_EQ(syncs[0].path.parent_path(), dir.path());
+  EXPECT_NE(syncs[0].path, target);
+  EXPECT_EQ(syncs[0].synced_then, "new");
+  EXPECT_EQ(syncs[0].target_then, "old");
+  EXPECT_EQ(syncs[1].path, dir.path());
+  EXPECT_EQ(syncs[1].target_then, "new");
+
+  // The saves of the application go the same way.
+  TMainModel model;
+  TProgramData& problem = model.Problem();
+  problem.FileName = target.string();
+  problem.StageFileName = (dir / "wall.st1").string();
+  for (const auto& save : {std::function<void()>([&] { WriteDataFile(problem); }),
+                           std::function<void()>([&] { WriteStageFile(problem); })}) {
+    syncs.clear();
+    save();
+    EXPECT_EQ(syncs.size(), 2u);
+  }
+  SetSyncObserver(nullptr);
+}
+
 // Exits with 3 when the write fails with EFileError, else with 0.
 void WriteOnAFullDisk(const fs::path& target, const std::string& text) {
   std::signal(SIGXFSZ, SIG_IGN);
@@ -273,7 +313,7 @@ void WriteOnAFullDisk(const fs::path& target, const std::string& text) {
   setrlimit(RLIMIT_FSIZE, &limit);
   try {
     ReplaceFileContents(target, text);
-  } catch (const EFileError&) {
+  } catch (const fw::EFileError&) {
     std::exit(3);
   }
   std::exit(0);
@@ -294,9 +334,9 @@ TEST(SafeFileWrite, FailuresAreFileErrorsAndTouchNothing) {
   TempDir dir;
   fs::create_directory(dir / "folder.vd5d");
   write_file(dir / "folder.vd5d" / "inside", "kept");
-  EXPECT_THROW(ReplaceFileContents(dir / "folder.vd5d", "text"), EFileError);
+  EXPECT_THROW(ReplaceFileContents(dir / "folder.vd5d", "text"), fw::EFileError);
   EXPECT_EQ(read_file(dir / "folder.vd5d" / "inside"), "kept");
-  EXPECT_THROW(ReplaceFileContents(dir / "missing" / "wall.vd5d", "text"), EFileError);
+  EXPECT_THROW(ReplaceFileContents(dir / "missing" / "wall.vd5d", "text"), fw::EFileError);
   EXPECT_TRUE(OtherFiles(dir.path(), {"folder.vd5d"}).empty());
 }
 

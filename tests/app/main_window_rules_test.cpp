@@ -8,7 +8,7 @@
 #include <ostream>
 
 #include "app/main_model.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "tests/app/app_test_support.h"
 
 namespace veldra::app {
@@ -249,14 +249,14 @@ TEST(EarthPressureMenu, WithoutGeneratedCurvesOnlyTheUserDistributionRemains) {
   TMainModel model;
   TProgramData& p = model.Problem();
   p.SetApplyOption(ApplyOption::kSurcharge, true);
-  test::FillRows(p.Table(fw::kSurchargeTable), 3, 1);
+  test::FillRows(p.Table(app::Surcharges::kName), 3, 1);
   p.GeneratePY = false;
   p.SetEarthPressureOption(3);
   NormaliseEarthPressureOption(p);
   EXPECT_EQ(p.EarthPressureOption, 1);
   EXPECT_TRUE(p.UserPressure);
   EXPECT_FALSE(p.ApplySurcharge);
-  EXPECT_EQ(p.Table(fw::kSurchargeTable).RowCount(), p.Table(fw::kSurchargeTable).MinRows());
+  EXPECT_EQ(p.Table(app::Surcharges::kName).RowCount(), p.Table(app::Surcharges::kName).MinRows());
 }
 
 TEST(EarthPressureMenu, WithGeneratedCurvesTheOptionStaysAndZeroBecomesOne) {
@@ -279,14 +279,14 @@ TEST(OptionCommands, EachToggleFlipsItsOptionAndTurningItOffClearsItsTable) {
     ApplyOption option;
     const char* table;
     bool table_kept;
-  } cases[] = {{C::kOptionConcentratedLoads, ApplyOption::kConcentratedLoads, fw::kBoundCond, false},
-               {C::kOptionRestraints, ApplyOption::kRestraints, fw::kSoilLayer, false},
-               {C::kOptionExternalPY, ApplyOption::kExternalPY, fw::kPYCurves2, false},
-               {C::kOptionSprings, ApplyOption::kSprings, fw::kSoilStrength, false},
-               {C::kOptionPYModification, ApplyOption::kPYModification, fw::kPYMod, false},
-               {C::kOptionSurcharge, ApplyOption::kSurcharge, fw::kSurchargeTable, false},
-               {C::kOptionEICurves, ApplyOption::kEICurves, fw::kMEICurves2, false},
-               {C::kOptionTiebacks, ApplyOption::kTiebacks, fw::kTiebackTable1, true}};
+  } cases[] = {{C::kOptionConcentratedLoads, ApplyOption::kConcentratedLoads, app::ConcentratedLoads::kName, false},
+               {C::kOptionRestraints, ApplyOption::kRestraints, app::Restraints::kName, false},
+               {C::kOptionExternalPY, ApplyOption::kExternalPY, app::PYCurveSets::kName, false},
+               {C::kOptionSprings, ApplyOption::kSprings, app::Springs::kName, false},
+               {C::kOptionPYModification, ApplyOption::kPYModification, app::PYModification::kName, false},
+               {C::kOptionSurcharge, ApplyOption::kSurcharge, app::Surcharges::kName, false},
+               {C::kOptionEICurves, ApplyOption::kEICurves, app::MomentEICurveSets::kName, false},
+               {C::kOptionTiebacks, ApplyOption::kTiebacks, app::Tiebacks::kName, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.table);
     TMainModel model;

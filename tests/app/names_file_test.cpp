@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 #include "app/run/run_folder.h"
 #include "tests/app/app_test_support.h"
 
@@ -115,8 +115,8 @@ TEST(RunFolder, ALinkOrAFileIsNotUsedAsTheFolder) {
   fs::create_directory(dir / "elsewhere");
   fs::create_directory_symlink(dir / "elsewhere", dir / "link");
   write_file(dir / "file", "");
-  EXPECT_THROW(PrepareRunFolder(dir / "link"), EFileError);
-  EXPECT_THROW(PrepareRunFolder(dir / "file"), EFileError);
+  EXPECT_THROW(PrepareRunFolder(dir / "link"), framework::EFileError);
+  EXPECT_THROW(PrepareRunFolder(dir / "file"), framework::EFileError);
   EXPECT_TRUE(fs::is_empty(dir / "elsewhere"));
 }
 
@@ -129,7 +129,7 @@ TEST(RunFolder, TheCurrentDirectoryComesBack) {
     EXPECT_EQ(fs::current_path(), dir / "run");
   }
   EXPECT_EQ(fs::current_path(), before);
-  EXPECT_THROW(TCurrentDirectoryScope(dir / "absent"), EFileError);
+  EXPECT_THROW(TCurrentDirectoryScope(dir / "absent"), framework::EFileError);
   EXPECT_EQ(fs::current_path(), before);
 }
 

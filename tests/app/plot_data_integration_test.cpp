@@ -12,6 +12,7 @@
 #include "app/main_model.h"
 #include "app/plot_data_reader.h"
 #include "app/problem_files.h"
+#include "app/word_reader.h"
 #include "framework/main_graphs.h"
 #include "framework/units.h"
 #include "tests/app/app_test_support.h"
@@ -168,7 +169,7 @@ TEST_P(PlotDataOfExamples, CurvesMatchTheReportAtEveryStation) {
   // The soil column ends with the wall's tip and the excavation level of the
   // problem shown (stage 1 of a staged problem), on the depth axis.
   const TGraphPlot& dms = graphs.pltDMS;
-  const int layers = model.Table(fw::kNewSoil).RowCount();
+  const int layers = model.Table(SoilLayers::kName).RowCount();
   ASSERT_EQ(dms.CurveCount(CurveList::kLayers), layers + 2);
   const TProgramData& p = model.Problem();
   EXPECT_EQ(dms.PointAt(CurveList::kLayers, layers, 0).y, p.Increments * p.IncrementLength / feet);
@@ -188,6 +189,85 @@ INSTANTIATE_TEST_SUITE_P(
         if (c == '-') c = '_';
       return name;
     });
+
+RunStatus Analyse(const fs::path& data) {
+  RunPaths paths;
+  paths.data = data;
+  paths.report = fs::path(data).replace_extension(".vd5o");
+  paths.plot = fs::path(data).replace_extension(".vd5p");
+  paths.notes = fs::path(data).replace_extension(".vd5r");
+  return run_analysis(paths);
+}
+
+// Every point of every curve list of every graph.
+std::vector<std::vector<fw::TFloatPoint>> AllPoints(fw::TMainGraphs& graphs) {
+  std::vector<std::vector<fw::TFloatPoint>> points;
+  for (const auto& entry : graphs.All()) {
+    for (CurveList list : {CurveList::kMain, CurveList::kPanel2, CurveList::kPanel3, CurveList::kLayers}) {
+      for (int c = 0; c < entry.graph->CurveCount(list); ++c) points.push_back(entry.graph->CurveAt(list, c).Points);
+      points.emplace_back();  // the end of a list
+    }
+  }
+  return points;
+}
+
+// A long-term problem whose second problem stops on an input error: the graphs show
+// the first problem as a run of it alone would, and nothing of the second.
+TEST(PlotDataAfterAnInputError, TheProblemsBeforeItAreShownAndNothingOfIt) {
+  const std::vector<std::string> lines = TextLines(read_file(ExampleFile("secant-pile-wall-moment-ei.vd5d")));
+  std::string short_term, long_term;
+  for (std::size_t i = 0; i + 1 < lines.size() && !lines[i].empty(); ++i) short_term += lines[i] + "\n";
+  long_term = short_term;
+  long_term.replace(long_term.find("5\t39.6"), 6, "5\t52.8");  // a higher long-term pressure
+  // Line numbers of the long-term block, from its title (0).
+  const auto cut_after = [&](int line) {
+    std::size_t at = 0;
+    for (int i = 0; i <= line; ++i) at = long_term.find('\n', at) + 1;
+    return long_term.substr(0, at);
+  };
+  // Two of the five points of its moment-EI curve, the last record before the code.
+  const std::size_t ei_points = TextLines(long_term).size() - 4;
+
+  TempDir dir;
+  // The reference: the first problem alone.
+  write_file(dir / "alone.vd5d", short_term + "0\n");
+  ASSERT_EQ(Analyse(dir / "alone.vd5d").outcome, RunOutcome::Finished);
+  fw::TMainGraphs alone;
+  const PlotDataContext context{{}, 11, 5, true};
+  ASSERT_TRUE(ReadPlotData(alone, dir / "alone.vd5p", true, context).complete);
+  // The whole pair shows both problems.
+  write_file(dir / "pair.vd5d", short_term + "9\n" + long_term + "0\n");
+  ASSERT_EQ(Analyse(dir / "pair.vd5d").outcome, RunOutcome::Finished);
+  fw::TMainGraphs pair;
+  const PlotDataResult both = ReadPlotData(pair, dir / "pair.vd5p", true, context);
+  ASSERT_TRUE(both.complete) << both.cause;
+  EXPECT_EQ(both.sets_shown, 2);
+  EXPECT_EQ(pair.pltDef.LegendText(1), "Long-Term");
+
+  const struct {
+    const char* where;  // the long-term problem stops
+    std::string text;
+  } cases[] = {
+      {"before its pressure block", cut_after(2)},
+      {"after its pressure block, before its p-y block", cut_after(12)},
+      {"after its p-y block", cut_after(static_cast<int>(ei_points))},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.where);
+    write_file(dir / "stopped.vd5d", short_term + "9\n" + c.text);
+    const RunStatus run = Analyse(dir / "stopped.vd5d");
+    ASSERT_EQ(run.outcome, RunOutcome::InputError);
+    fw::TMainGraphs graphs;
+    const PlotDataResult read = ReadPlotData(graphs, dir / "stopped.vd5p", true, context);
+    ASSERT_TRUE(read.complete) << read.cause;
+    EXPECT_EQ(read.message, "");
+    EXPECT_EQ(read.sets_announced, 2);
+    EXPECT_EQ(read.sets_shown, 1);
+    EXPECT_EQ(AllPoints(graphs), AllPoints(alone));
+    EXPECT_EQ(graphs.pltDef.LegendText(0), "Short-Term");
+    EXPECT_EQ(graphs.pltDef.YAxisText(), "Depth (m)");
+  }
+}
 
 }  // namespace
 }  // namespace veldra::app::test

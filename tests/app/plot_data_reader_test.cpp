@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/main_graphs.h"
+#include "tests/support/plot_writing.h"
 #include "tests/support/temp_dir.h"
 
 namespace veldra::app::test {
@@ -331,6 +332,26 @@ TEST_F(PlotDataReading, ReadingAgainReplacesTheCurves) {
   EXPECT_FALSE(ReadPlotData(graphs, dir / "wall.vd5p", false, context).complete);
   for (const auto& entry : graphs.All()) EXPECT_EQ(entry.graph->PointCount(), 0) << entry.name;
   EXPECT_EQ(graphs.pltDef.CurveCount(), 1);
+}
+
+// Exponents of three digits are written without their letter ("0.1000-119"): the
+// engine's own plot writer, read back.
+TEST_F(PlotDataReading, ValuesWithThreeDigitExponentsAreReadAsTheEngineWritesThem) {
+  const double extremes[] = {1e-120, 1e120, -1e-120, -1e120};
+  const std::string plot = veldra::test::PlotOfValues({std::begin(extremes), std::end(extremes)});
+  ASSERT_NE(plot.find("0.1000-119"), std::string::npos) << plot;
+
+  const PlotDataResult result = Read(plot);
+  ASSERT_TRUE(result.complete) << result.cause;
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(extremes[i]);
+    const double v = extremes[i];
+    const TFloatPoint& total = graphs.pltLD.PointAt(CurveList::kMain, 0, i);
+    const TFloatPoint& curve = graphs.pltPY.PointAt(CurveList::kMain, 0, i);
+    const TFloatPoint& deflection = graphs.pltDef.PointAt(CurveList::kMain, 0, i);
+    for (long double value : {total.x, total.y, curve.x, curve.y, deflection.x, deflection.y})
+      EXPECT_DOUBLE_EQ(static_cast<double>(value), v);
+  }
 }
 
 TEST_F(PlotDataReading, AFileCutShortKeepsWhatWasRead) {

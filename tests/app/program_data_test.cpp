@@ -8,7 +8,7 @@
 
 #include "app/data_file_writer.h"
 #include "app/main_model.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "tests/app/app_test_support.h"
 
 namespace veldra::app::test {
@@ -39,7 +39,7 @@ TEST(NewProblem, HasTheDefaults) {
   EXPECT_TRUE(p.Has2015Records);
   EXPECT_FALSE(model.IsModified());
   // The stiffness table has one row from node 0 to node 1.
-  const fw::TGridTable& stiffness = model.Table(fw::kPileSect);
+  const fw::TGridTable& stiffness = model.Table(WallStiffness::kName);
   ASSERT_EQ(stiffness.RowCount(), 1);
   EXPECT_EQ(stiffness.Cell(0, 0).AsInteger(), 0);
   EXPECT_EQ(stiffness.Cell(1, 0).AsInteger(), 1);
@@ -92,28 +92,48 @@ TEST(UnitSwitch, ConvertsTheScalarsByTheirKind) {
   // Pure numbers and angles stay.
   EXPECT_EQ(p.ActiveFactor, 1.5L);
   EXPECT_EQ(p.BackfillSlope, 10);
-  EXPECT_EQ(model.Table(fw::kNewSoil).Units(), 2);
+  EXPECT_EQ(model.Table(SoilLayers::kName).Units(), 2);
 }
 
 TEST(UnitSwitch, SurchargeMagnitudesFollowTheirLoadType) {
   TMainModel model;
   TProgramData& p = model.Problem();
-  fw::TGridTable& surcharges = p.Table(fw::kSurchargeTable);
+  fw::TGridTable& surcharges = p.Table(Surcharges::kName);
   surcharges.SetRowCount(3);
   for (int r = 0; r < 3; ++r) {
-    surcharges.Cell(0, r).SetInteger(r + 1);  // point, line, strip
-    surcharges.Cell(1, r).SetFloat(1);
-    surcharges.Cell(2, r).SetFloat(100);
+    surcharges.Cell(Surcharges::kLoadType, r).SetInteger(r + 1);  // point, line, strip
+    surcharges.Cell(Surcharges::kMagnitude, r).SetFloat(1);
+    surcharges.Cell(Surcharges::kDistance, r).SetFloat(100);
   }
+  // The scalars of the same kinds, converted by the same switch.
+  p.LegacySurcharge.point_load = 1;
+  p.LegacySurcharge.line_load = 1;
+  p.UniformSurcharge = 1;
+  const auto magnitude = [&](int row) { return surcharges.Cell(Surcharges::kMagnitude, row).AsFloat(); };
+
   p.SetUnits(2);
-  EXPECT_NEAR(static_cast<double>(surcharges.Cell(1, 0).AsFloat()), 0.004448222, 1e-9);  // lb -> kN
-  EXPECT_NEAR(static_cast<double>(surcharges.Cell(1, 1).AsFloat()), 0.17512685, 1e-8);  // lb/in -> kN/m
-  EXPECT_NEAR(static_cast<double>(surcharges.Cell(1, 2).AsFloat()), 6.894757, 1e-6);    // lb/in^2 -> kN/m^2
+  const EntryNumber F = 0.004448222468060650624L, L = 0.0254L;
+  EXPECT_EQ(magnitude(0), F);            // lb -> kN
+  EXPECT_EQ(magnitude(1), F / L);        // lb/in -> kN/m, 0.17512687
+  EXPECT_EQ(magnitude(2), F / (L * L));  // lb/in^2 -> kN/m^2, 6.8947586
   // The distance converts by its column (in -> mm).
-  EXPECT_NEAR(static_cast<double>(surcharges.Cell(2, 0).AsFloat()), 2540, 1e-6);
-  // Back in English units every magnitude is what it was, as in the other columns.
+  EXPECT_NEAR(static_cast<double>(surcharges.Cell(Surcharges::kDistance, 0).AsFloat()), 2540, 1e-6);
+
+  // Every converted value of a switch uses the same F and L, either way: a strip
+  // load equals the uniform surcharge of the same pressure.
+  for (int units : {1, 2, 1}) {
+    SCOPED_TRACE(units);
+    p.SetUnits(units);
+    EXPECT_EQ(magnitude(0), p.LegacySurcharge.point_load);
+    EXPECT_EQ(magnitude(1), p.LegacySurcharge.line_load);
+    EXPECT_EQ(magnitude(2), p.UniformSurcharge);
+  }
+  // SI to English: 1 kN/m^2 is 224.8089 / 39.3701^2 lb/in^2, the factors given to
+  // four decimals.
+  p.SetUnits(2);
+  surcharges.Cell(Surcharges::kMagnitude, 2).SetFloat(1);
   p.SetUnits(1);
-  for (int r = 0; r < 3; ++r) EXPECT_NEAR(static_cast<double>(surcharges.Cell(1, r).AsFloat()), 1, 1e-15);
+  EXPECT_EQ(magnitude(2), 224.8089L / (39.3701L * 39.3701L));
 }
 
 TEST(UnitSwitch, OtherUnitsOnlyRelabel) {
@@ -124,10 +144,10 @@ TEST(UnitSwitch, OtherUnitsOnlyRelabel) {
     p.SetUnits(from);
     p.WallHeight = 100;
     p.UniformSurcharge = 5;
-    fw::TGridTable& surcharges = p.Table(fw::kSurchargeTable);
+    fw::TGridTable& surcharges = p.Table(Surcharges::kName);
     surcharges.Cell(0, 0).SetInteger(3);
     surcharges.Cell(1, 0).SetFloat(7);
-    fw::TGridTable& curve = *p.Table(fw::kPYCurves2).Cell(1, 0).AsTable();
+    fw::TGridTable& curve = *p.Table(PYCurveSets::kName).Cell(1, 0).AsTable();
     curve.Cell(0, 0).SetFloat(2);
     p.SetUnits(to);
     EXPECT_EQ(p.UnitSystem, to);
@@ -152,14 +172,14 @@ TEST(OptionToggles, TurningAnOptionOffClearsItsTableExceptTheTiebacks) {
     ApplyOption option;
     const char* table;
     bool cleared;
-  } cases[] = {{ApplyOption::kRestraints, fw::kSoilLayer, true},
-               {ApplyOption::kConcentratedLoads, fw::kBoundCond, true},
-               {ApplyOption::kSprings, fw::kSoilStrength, true},
-               {ApplyOption::kExternalPY, fw::kPYCurves2, true},
-               {ApplyOption::kEICurves, fw::kMEICurves2, true},
-               {ApplyOption::kPYModification, fw::kPYMod, true},
-               {ApplyOption::kSurcharge, fw::kSurchargeTable, true},
-               {ApplyOption::kTiebacks, fw::kTiebackTable1, false}};
+  } cases[] = {{ApplyOption::kRestraints, Restraints::kName, true},
+               {ApplyOption::kConcentratedLoads, ConcentratedLoads::kName, true},
+               {ApplyOption::kSprings, Springs::kName, true},
+               {ApplyOption::kExternalPY, PYCurveSets::kName, true},
+               {ApplyOption::kEICurves, MomentEICurveSets::kName, true},
+               {ApplyOption::kPYModification, PYModification::kName, true},
+               {ApplyOption::kSurcharge, Surcharges::kName, true},
+               {ApplyOption::kTiebacks, Tiebacks::kName, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.table);
     TMainModel model;
@@ -188,7 +208,7 @@ TEST(OptionToggles, WithoutGeneratedCurvesTheUserGivesPressureAndCurves) {
   TProgramData& p = model.Problem();
   p.SetApplyOption(ApplyOption::kSurcharge, true);
   p.SetApplyOption(ApplyOption::kTiebacks, true);
-  FillRows(p.Table(fw::kTiebackTable1), 2, 1);
+  FillRows(p.Table(Tiebacks::kName), 2, 1);
   p.SetGeneratePY(false);
   EXPECT_FALSE(p.GeneratePY);
   EXPECT_EQ(p.EarthPressureOption, 1);
@@ -196,7 +216,7 @@ TEST(OptionToggles, WithoutGeneratedCurvesTheUserGivesPressureAndCurves) {
   EXPECT_FALSE(p.ApplySurcharge);
   EXPECT_FALSE(p.ApplyTiebacks);
   EXPECT_TRUE(p.ApplyExternalPY);
-  EXPECT_EQ(p.Table(fw::kTiebackTable1).RowCount(), 2);
+  EXPECT_EQ(p.Table(Tiebacks::kName).RowCount(), 2);
 }
 
 TEST(SaveDerivation, ControlCodesFollowTheOptions) {
@@ -237,13 +257,13 @@ TEST(SaveDerivation, SavingWithConcentratedLoadsOffEmptiesTheirTable) {
   TempDir dir;
   TMainModel model;
   TProgramData& p = model.Problem();
-  FillRows(p.Table(fw::kBoundCond), 3, 1);  // entered, but the option is off
-  FillRows(p.Table(fw::kSoilStrength), 3, 1);
+  FillRows(p.Table(ConcentratedLoads::kName), 3, 1);  // entered, but the option is off
+  FillRows(p.Table(Springs::kName), 3, 1);
   p.FileName = (dir / "wall.vd5d").string();
   WriteDataFile(p);
-  EXPECT_EQ(p.Table(fw::kBoundCond).RowCount(), 0);
+  EXPECT_EQ(p.Table(ConcentratedLoads::kName).RowCount(), 0);
   // The springs table is only written empty; its rows stay.
-  EXPECT_EQ(p.Table(fw::kSoilStrength).RowCount(), 3);
+  EXPECT_EQ(p.Table(Springs::kName).RowCount(), 3);
   const std::string text = read_file(dir / "wall.vd5d");
   EXPECT_NE(text.find("\n0\n0\n"), std::string::npos) << text;
 }
@@ -251,9 +271,9 @@ TEST(SaveDerivation, SavingWithConcentratedLoadsOffEmptiesTheirTable) {
 TEST(SaveDerivation, CountsOfCurveSetsAndTiebacksAndTheLastStiffnessRow) {
   TMainModel model;
   TProgramData& p = model.Problem();
-  p.Table(fw::kMEICurves2).SetRowCount(3);
-  FillRows(p.Table(fw::kTiebackTable1), 4, 1);
-  fw::TGridTable& stiffness = p.Table(fw::kPileSect);
+  p.Table(MomentEICurveSets::kName).SetRowCount(3);
+  FillRows(p.Table(Tiebacks::kName), 4, 1);
+  fw::TGridTable& stiffness = p.Table(WallStiffness::kName);
   stiffness.SetRowCount(2);
   stiffness.Cell(2, 0).SetInteger(2);
   stiffness.Cell(2, 1).SetInteger(2);
@@ -277,7 +297,7 @@ TEST(ModifiedState, TheModelsFlagOrAnyTablesChange) {
   model.SetModified(false);
   EXPECT_FALSE(model.IsModified());
   // An edit in a sub-table's window counts too, and clearing reaches it.
-  fw::TGridTable& parameters = *model.Table(fw::kNewSoil).Cell(2, 0).AsTable();
+  fw::TGridTable& parameters = *model.Table(SoilLayers::kName).Cell(2, 0).AsTable();
   parameters.SetChanged(true);
   EXPECT_TRUE(model.IsModified());
   model.SetModified(false);

@@ -14,7 +14,7 @@
 #include "app/problem_files.h"
 #include "app/views/scene_3d.h"
 #include "framework/main_graphs.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "tests/app/app_test_support.h"
 #include "veldra/engine.h"
 
@@ -34,7 +34,7 @@ void SetUpWall(TMainModel& model) {
   p.WallHeight = 360;
   p.ActiveWidth = 12;
   p.PYWidth = 12;
-  fw::TGridTable& soil = model.Table(fw::kNewSoil);
+  fw::TGridTable& soil = model.Table(app::SoilLayers::kName);
   soil.SetRowCount(2);
   soil.Cell(0, 0).SetInteger(4);
   soil.Cell(1, 0).SetFloat(15);
@@ -44,7 +44,7 @@ void SetUpWall(TMainModel& model) {
 
 void AddStripLoad(TMainModel& model, double distance_in, double width_in) {
   model.Problem().ApplySurcharge = true;
-  fw::TGridTable& table = model.Table(fw::kSurchargeTable);
+  fw::TGridTable& table = model.Table(app::Surcharges::kName);
   table.SetRowCount(1);
   table.Cell(0, 0).SetInteger(3);
   table.Cell(1, 0).SetFloat(2.5);
@@ -130,7 +130,7 @@ TEST(SceneExtents, TiebacksWidenAndSlopesRaiseTheScene) {
   fw::TMainGraphs graphs;
   // A 30 ft tieback at 15 degrees ends in the ground drawn, at nine tenths of d.
   p.ApplyTiebacks = true;
-  fw::TGridTable& tiebacks = model.Table(fw::kTiebackTable1);
+  fw::TGridTable& tiebacks = model.Table(app::Tiebacks::kName);
   tiebacks.Cell(0, 0).SetFloat(8);
   tiebacks.Cell(3, 0).SetFloat(30);
   tiebacks.Cell(4, 0).SetFloat(15);
@@ -148,7 +148,7 @@ TEST(SceneExtents, TiebacksWidenAndSlopesRaiseTheScene) {
 TEST(SceneExtents, DeepestLayerAndSIUnits) {
   TMainModel model;
   SetUpWall(model);
-  model.Table(fw::kNewSoil).Cell(1, 1).SetFloat(60);  // below the tip
+  model.Table(app::SoilLayers::kName).Cell(1, 1).SetFloat(60);  // below the tip
   fw::TMainGraphs graphs;
   EXPECT_DOUBLE_EQ(ComputeExtents(SceneInputOf(model, graphs)).bottom, 60);
 
@@ -223,7 +223,7 @@ TEST(SceneParts, TiebacksAtTheirDepthAndRepeatedAtTheirSpacing) {
   TMainModel model;
   SetUpWall(model);
   model.Problem().ApplyTiebacks = true;
-  fw::TGridTable& table = model.Table(fw::kTiebackTable1);
+  fw::TGridTable& table = model.Table(app::Tiebacks::kName);
   table.SetRowCount(1);
   table.Cell(0, 0).SetFloat(8);   // depth, ft
   table.Cell(3, 0).SetFloat(30);  // unbonded length, ft

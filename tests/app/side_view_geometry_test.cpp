@@ -9,7 +9,7 @@
 
 #include "app/main_model.h"
 #include "app/views/side_view_geometry.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 
 namespace veldra::app::views {
 namespace {
@@ -26,7 +26,7 @@ void SetUpWall(TMainModel& model) {
   p.Increments = 80;
   p.IncrementLength = 6;
   p.WallHeight = 240;
-  fw::TGridTable& soil = model.Table(fw::kNewSoil);
+  fw::TGridTable& soil = model.Table(app::SoilLayers::kName);
   soil.SetRowCount(2);
   const double bottoms[] = {10, 50};
   for (int r = 0; r < 2; ++r) {
@@ -263,7 +263,7 @@ TEST(SideViewPicture, SpringsBelowTheExcavationLevelAreNotDrawn) {
   SetUpWall(model);
   TProgramData& p = model.Problem();
   p.SetApplyOption(ApplyOption::kSprings, true);
-  fw::TGridTable& springs = model.Table(fw::kSoilStrength);
+  fw::TGridTable& springs = model.Table(app::Springs::kName);
   springs.SetRowCount(3);
   const int starts[] = {10, 40, 60};  // 60 in, then 240 in (the excavation level), 360 in
   for (int r = 0; r < 3; ++r) springs.Cell(1, r).SetInteger(starts[r]);
@@ -282,8 +282,8 @@ TEST(SideViewPicture, RestraintsAndExternalCurvesAtTheirNodesWhenApplied) {
   TMainModel model;
   SetUpWall(model);
   TProgramData& p = model.Problem();
-  model.Table(fw::kSoilLayer).Cell(1, 0).SetInteger(80);  // the tip, y 528: pixel 1100
-  fw::TGridTable& curves = model.Table(fw::kPYCurves2);
+  model.Table(app::Restraints::kName).Cell(1, 0).SetInteger(80);  // the tip, y 528: pixel 1100
+  fw::TGridTable& curves = model.Table(app::PYCurveSets::kName);
   curves.Cell(0, 0).SetInteger(20);  // 120 in: pixel 350
   curves.Cell(0, 1).SetInteger(40);  // 240 in: pixel 600
 

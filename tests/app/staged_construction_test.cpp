@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/data_file_writer.h"
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 #include "app/problem_files.h"
 #include "app/stage_files.h"
 #include "app/word_reader.h"
@@ -87,7 +87,7 @@ TEST(StageFiles, CombiningWithAMissingStageFileLeavesTheTarget) {
   TempDir dir;
   write_file(dir / "wall.st1", "ONE\n");
   write_file(dir / "wall.vd5d", "previous\n");
-  EXPECT_THROW(CombineStageFiles(dir / "wall.vd5d", dir / "wall.vd5d", 2), EFileError);
+  EXPECT_THROW(CombineStageFiles(dir / "wall.vd5d", dir / "wall.vd5d", 2), fw::EFileError);
   EXPECT_EQ(read_file(dir / "wall.vd5d"), "previous\n");
 }
 
@@ -246,7 +246,7 @@ TEST(ProblemFiles, AFailedSaveAsKeepsTheName) {
   TempDir dir;
   TMainModel model;
   TProgramData& p = NamedProblem(model, dir);
-  EXPECT_THROW(SaveProblemAs(model, dir / "missing" / "new.vd5d"), EFileError);
+  EXPECT_THROW(SaveProblemAs(model, dir / "missing" / "new.vd5d"), fw::EFileError);
   EXPECT_EQ(p.FileName, (dir / "wall.vd5d").string());
 }
 

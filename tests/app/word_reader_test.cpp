@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_errors.h"
-#include "framework/exceptions.h"
+#include "framework/file_errors.h"
 #include "tests/app/app_test_support.h"
 
 namespace veldra::app::test {
@@ -111,6 +110,39 @@ TEST(WordReader, ReadsTheDecimalPointWhateverTheLocale) {
   std::locale::global(previous);
 }
 
+TEST(WordReader, FortranFloatsMayLeaveOutTheExponentLetter) {
+  const struct {
+    const char* word;
+    bool ok;
+    long double value;
+  } cases[] = {
+      {"0.2000-204", true, 0.2e-204L}, {"-0.100+121", true, -0.1e121L}, {"0.1000E-98", true, 0.1e-98L},
+      {"-3", true, -3},                {"1.5-3", true, 1.5e-3L},      {"1.5+-3", false, 0},
+      {"0.100-", false, 0},            {"E-120", false, 0},          {"x-120", false, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.word);
+    fw::EntryNumber value = 0;
+    EXPECT_EQ(ParseFortranFloat(c.word, value), c.ok);
+    if (c.ok) EXPECT_EQ(value, c.value);
+  }
+  // The data files keep to the ordinary form.
+  EXPECT_EQ(MessageOf([] { TWordReader::FromText("0.2000-204").ReadFloat(); }),
+            "Error on Line 1 Item 1\rA floating point number was expected but not found.");
+}
+
+TEST(WordReader, NumbersTheLinesOfAPartFromItsFirstLine) {
+  TWordReader in = TWordReader::FromText("1\n\n2 x\n");
+  in.SetFirstLineNumber(21);
+  EXPECT_EQ(in.NextWordLine(), 21);
+  in.ReadInteger();
+  EXPECT_EQ(in.NextWordLine(), 23);
+  EXPECT_EQ(in.RemainingWords(), (std::vector<std::string>{"2", "x"}));
+  in.ReadInteger();
+  EXPECT_EQ(MessageOf([&] { in.ReadFloat(); }), "Error on Line 23 Item 2\rA floating point number was expected but not found.");
+  EXPECT_EQ(in.NextWordLine(), 24);
+}
+
 TEST(WordReader, CountsTheWordsLeft) {
   TWordReader in = TWordReader::FromText("a b\n\nc d e\n");
   EXPECT_EQ(in.WordsLeft(), 5u);
@@ -120,7 +152,37 @@ TEST(WordReader, CountsTheWordsLeft) {
 
 TEST(WordReader, AFileThatCannotBeReadIsNotAFormatError) {
   TempDir dir;
-  EXPECT_THROW(TWordReader(dir / "missing.vd5d"), EFileError);
+  const std::string path = (dir / "missing.vd5d").string();
+  try {
+    TWordReader reader(path);
+    ADD_FAILURE() << "no error";
+  } catch (const fw::EFileError& error) {
+    EXPECT_EQ(error.path(), path);
+    EXPECT_EQ(error.reason(), "No such file or directory");
+    EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + path + "\": No such file or directory");
+  }
+}
+
+TEST(WordReader, AFormatErrorCarriesItsLineAndItem) {
+  TWordReader in = TWordReader::FromText("1 2\n3 x\n");
+  in.ReadInteger();
+  in.ReadInteger();
+  in.ReadInteger();
+  try {
+    in.ReadFloat();
+    ADD_FAILURE() << "no error";
+  } catch (const fw::EInOutError& error) {
+    EXPECT_EQ(error.line(), 2);
+    EXPECT_EQ(error.item(), 2);
+    EXPECT_EQ(error.detail(), kFloatExpected);
+  }
+  try {
+    in.ReadFloat();
+    ADD_FAILURE() << "no error";
+  } catch (const fw::EInOutError& error) {
+    EXPECT_EQ(error.line(), 0);
+    EXPECT_EQ(std::string(error.what()), kInvalidOrIncomplete);
+  }
 }
 
 }  // namespace

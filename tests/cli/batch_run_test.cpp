@@ -49,9 +49,9 @@ TEST_P(BatchWorkers, AnalyseEveryFileOnceWithTheSameSummaries) {
     EXPECT_EQ(reported.count(item.data.string()), 1u) << item.data;
     EXPECT_EQ(cli::item_state(item), cli::ItemState::Finished) << cli::item_line(item);
   }
-  // Copies of one example have one summary, however the workers interleaved. A copy
-  // is named after its example with "-k" appended; several examples share a prefix.
-  auto example_of = [](const cli::BatchItem& item) {
+  // Copies of one example have one summary, however the workers interleaved. A
+  // copy is named after its example with "-k" appended.
+  const auto example_of = [](const cli::BatchItem& item) {
     const std::string stem = item.data.stem().string();
     return stem.substr(0, stem.rfind('-'));
   };

@@ -132,6 +132,46 @@ TEST(DataFile, BeyondTheTipValuesThatCancelStillStop) {
   expect_input_error(run_engine(p.text()), "ERROR -- NON-ZERO TABLE 4 DATA BEYOND END");
 }
 
+// A row far below the tip stops the problem where a row just below it does: after
+// the row and the rest of the tables are echoed and the pressures are complete.
+TEST(DataFile, RowsFarBelowTheTipStopWhereRowsJustBelowItStop) {
+  const struct {
+    const char* what;
+    std::string Problem::*record;
+    std::string near_rows, far_rows;  // the record with a row at station 11 and far below
+    std::string near_echo, far_echo;  // their echoed lines
+  } cases[] = {
+      {"stiffness", &Problem::stiffness, "0 11 1 1E9\n", "0 15 1 1E9\n",
+       "        0  11  0  0.100E+10", "        0  15  0  0.100E+10"},
+      {"load", &Problem::loads, "2\n1 0 0 1000 0 0\n1 11 11 500 0 0\n",
+       "2\n1 0 0 1000 0 0\n1 40 40 500 0 0\n", "       11  11  0  0.000E+00 0.500E+03",
+       "       40  40  0  0.000E+00 0.500E+03"},
+      {"spring", &Problem::springs, "1\n11 11 1 100 0\n", "1\n900 900 1 100 0\n",
+       "       11  11  0  0.000E+00 0.000E+00 0.100E+03",
+       "      900 900  0  0.000E+00 0.000E+00 0.100E+03"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Problem near;
+    near.control = "1 1 1 0 1 0 0 1 0 0";  // a user pressure distribution
+    near.wall = "10 12 100 0.0001 60 12";
+    near.rest = "2\n0 0\n120 10\n";
+    Problem far = near;
+    near.*c.record = c.near_rows;
+    far.*c.record = c.far_rows;
+    const EngineRun near_run = run_engine(near.text());
+    const EngineRun far_run = run_engine(far.text());
+    expect_input_error(far_run, "ERROR -- NON-ZERO TABLE 4 DATA BEYOND END");
+    std::string expected = near_run.report;
+    const std::size_t at = expected.find("\n" + c.near_echo);
+    ASSERT_NE(at, std::string::npos) << near_run.report;
+    expected.replace(at + 1, c.near_echo.size(), c.far_echo);
+    EXPECT_EQ(without_path_line(far_run.report), without_path_line(expected));
+    EXPECT_LT(far_run.report.find("SPECIFIED ACTIVE EARTH PRESSURE"),
+              far_run.report.find("NON-ZERO TABLE 4 DATA BEYOND END"));
+  }
+}
+
 TEST(DataFile, ALoadRowWithAnAxialLoadPrintsItAsEntered) {
   Problem p;
   p.loads = "1\n1 0 0 1000 0 50\n";
@@ -173,10 +213,10 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"real_for_an_integer", with(kGood, "10 12 100", "10.5 12 100"),
                       "ERROR STOP -- INVALID NUMBER ON LINE 3, ITEM 1"},
         MalformedCase{"end_inside_a_record", "TEST\n1 0 1 0 0 0 0 1\n",
-                      "ERROR STOP -- END OF DATA FILE ON LINE 2, ITEM 9"},
-        MalformedCase{"empty_file", "", "ERROR STOP -- END OF DATA FILE ON LINE 0"},
+                      "ERROR STOP -- END OF DATA FILE ON LINE 3, ITEM 9"},
+        MalformedCase{"empty_file", "", "ERROR STOP -- END OF DATA FILE ON LINE 1"},
         MalformedCase{"missing_continuation", with(kGood, "\n0\n0\n", "\n0\n"),
-                      "ERROR STOP -- END OF DATA FILE ON LINE 8, ITEM 1"},
+                      "ERROR STOP -- END OF DATA FILE ON LINE 9, ITEM 1"},
         MalformedCase{"not_finite", with(kGood, "1E9", "1E999"),
                       "ERROR STOP -- VALUE NOT FINITE ON LINE 5, ITEM 4"},
         MalformedCase{"too_many_increments", with(kGood, "10 12 100", "408 12 100"),
@@ -202,7 +242,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "(AT MOST 63)"},
         MalformedCase{"bad_continuation_code", with(kGood, "0 10 1 1E9", "0 10 3 1E9"),
                       "ERROR STOP -- CONTINUATION CODE MUST BE 1 OR 2 ON LINE 5"},
-        MalformedCase{"unknown_earth_pressure_code", with(kGood, "1 1 1 0 0 0 0 1 0 0", "1 1 1 0 7 0 0 1 0 0"),
+        MalformedCase{"unknown_earth_pressure_code",
+                      with(kGood, "1 1 1 0 0 0 0 1 0 0", "1 1 1 0 7 0 0 1 0 0"),
                       "ERROR STOP -- EARTH PRESSURE CODE MUST BE 0, 1, 2 OR 3, NOT 7"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 // Every file cut short after any of its lines ends with the end-of-file message,
-// whatever record the cut falls in.
+// whatever record the cut falls in, naming the line after the cut.
 TEST(HostileInput, AFileCutAfterAnyLineEndsInOrder) {
   const fs::path root(VELDRA_SOURCE_DIR);
   for (const fs::path& file :
@@ -103,8 +103,9 @@ TEST(HostileInput, AFileCutAfterAnyLineEndsInOrder) {
       ++lines;
       const EngineRun run = run_engine(data.substr(0, cut));
       ASSERT_EQ(run.status.outcome, RunOutcome::InputError) << file << " cut after line " << lines;
-      EXPECT_EQ(run.status.message.rfind("ERROR STOP -- END OF DATA FILE ON LINE " +
-                                             std::to_string(lines), 0), 0u)
+      EXPECT_EQ(run.status.message.rfind(
+                    "ERROR STOP -- END OF DATA FILE ON LINE " + std::to_string(lines + 1), 0),
+                0u)
           << file << " " << lines << ": " << run.status.message;
       EXPECT_NE(run.report.find("END OF ANALYSIS"), std::string::npos);
       EXPECT_FALSE(has_non_finite(run.report + run.plot + run.notes)) << file << " " << lines;

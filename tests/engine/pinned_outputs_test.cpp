@@ -67,14 +67,14 @@ const PinnedRun kPinned[] = {
      {{0x1cac81331a7db6c5u, 0xd322b899d0f75f54u, 0xc1ac54fc9cf62c80u}}},
     {"examples/anchored-wall-in-soft-clay-over-stiff-clay.vd5d",
      {{0x4fde67ea404be2c6u, 0xa9d5f6f06bdc7ee1u, 0x2ecfeaa4df1d367cu}}},
-    {"examples/anchored-wall-trapezoidal-envelope.vd5d",
+    {"examples/command-line/anchored-wall-trapezoidal-envelope.vd5d",
      {{0x0e2a34d5a4976f9du, 0x7077d58163495e8au, 0xaf46ada87a9ffabbu}}},
     // Water above the excavation level: the pressure points printed and plotted below
     // it carry the net water pressure; their notes, and so their solution, are those
     // of before.
     {"examples/cantilever-in-layered-sand-generated-soil.vd5d",
      {{0x4917a212190dc437u, 0x3f85033c43782a2eu, 0xd2ee62a46d77e570u}}},
-    {"examples/cantilever-layered-sand.vd5d",
+    {"examples/command-line/cantilever-layered-sand.vd5d",
      {{0x37dbff0324480be9u, 0x841d4c19f1b93c9cu, 0xddede8b2dd1d1448u}}},
     {"examples/cantilever-sheet-pile-wall.vd5d",
      {{0xdbea85d0ff79595eu, 0x55e1e2a34a58a486u, 0xcee956e6f13be47bu}}},
@@ -82,8 +82,10 @@ const PinnedRun kPinned[] = {
      {{0x0f69d2c1ca0a3255u, 0xbce4af1e057d1837u, 0xd32267c28cece41du}}},
     {"examples/secant-pile-wall-moment-ei.vd5d",
      {{0xe3f89f0317ec7157u, 0x1a422da7b1c46baeu, 0xbc6eb3e3a7d9d454u}}},
+    // Its long-term problem now differs from its short-term one in the soil layer and
+    // pressure only, so that the application keeps it whole: pinned as it is now.
     {"examples/short-and-long-term-clay-wall.vd5d",
-     {{0xe05ad4588d8f7799u, 0x766b2a3ec9e80787u, 0x3ee4e1400ae601f1u}}},
+     {{0x3e1e5a1a56194bd4u, 0x443064787a57661eu, 0xda640bb942f558dcu}}},
     {"examples/three-stage-excavation.vd5d",
      {{0xeb0d2c0e109b303bu, 0xb4879d404b464e1fu, 0x7c4b9e83892c40c8u}}},
     {"examples/wall-socketed-into-weak-rock.vd5d",

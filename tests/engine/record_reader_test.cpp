@@ -132,10 +132,13 @@ TEST(RecordReader, MalformedRecordsAreReported) {
       {"0.01e311\n", "r", "ERROR STOP -- VALUE NOT FINITE ON LINE 1, ITEM 1", 1, 1},
       {"1e99999999999999999999999\n", "r", "ERROR STOP -- VALUE NOT FINITE ON LINE 1, ITEM 1", 1,
        1},
-      {"1 2\n", "iiii", "ERROR STOP -- END OF DATA FILE ON LINE 1, ITEM 3", 1, 3},
-      {"1 2\n\n  \n", "iri", "ERROR STOP -- END OF DATA FILE ON LINE 3, ITEM 3", 3, 3},
+      // At the end of the file: the line where the missing value was expected.
+      {"1 2\n", "iiii", "ERROR STOP -- END OF DATA FILE ON LINE 2, ITEM 3", 2, 3},
+      {"1 2\r\n", "iiii", "ERROR STOP -- END OF DATA FILE ON LINE 2, ITEM 3", 2, 3},
+      {"1 2\n\n  \n", "iri", "ERROR STOP -- END OF DATA FILE ON LINE 4, ITEM 3", 4, 3},
       {"1 2", "iii", "ERROR STOP -- END OF DATA FILE ON LINE 1, ITEM 3", 1, 3},
-      {"", "i", "ERROR STOP -- END OF DATA FILE ON LINE 0, ITEM 1", 0, 1},
+      {"1 2\n  ", "iii", "ERROR STOP -- END OF DATA FILE ON LINE 2, ITEM 3", 2, 3},
+      {"", "i", "ERROR STOP -- END OF DATA FILE ON LINE 1, ITEM 1", 1, 1},
   };
   for (const ErrorCase& c : cases) {
     DataFile file(c.file);
@@ -157,15 +160,15 @@ TEST(RecordReader, EndOfFileBeforeARecordStarts) {
     file.reader.read_reals(2);
     FAIL() << "no error";
   } catch (const RecordError& error) {
-    EXPECT_STREQ(error.what(), "ERROR STOP -- END OF DATA FILE ON LINE 1, ITEM 1");
+    EXPECT_STREQ(error.what(), "ERROR STOP -- END OF DATA FILE ON LINE 2, ITEM 1");
     EXPECT_EQ(error.item(), 1);
   }
   try {
     file.reader.read_title();
     FAIL() << "no error";
   } catch (const RecordError& error) {
-    EXPECT_STREQ(error.what(), "ERROR STOP -- END OF DATA FILE ON LINE 1");
-    EXPECT_EQ(error.line(), 1);
+    EXPECT_STREQ(error.what(), "ERROR STOP -- END OF DATA FILE ON LINE 2");
+    EXPECT_EQ(error.line(), 2);
     EXPECT_EQ(error.item(), 0);
   }
 }

@@ -9,6 +9,7 @@
 
 #include "fake_table_window.h"
 #include "framework/exceptions.h"
+#include "framework/file_errors.h"
 #include "framework/float_column.h"
 #include "framework/grid_table_chart.h"
 #include "framework/int_column.h"
@@ -143,7 +144,7 @@ TEST(RowImport, MissingFileChangesNothing) {
   TGridTableChart table;
   table.Add(std::make_unique<TFloatColumn>());
   table.SetRowCount(3);
-  EXPECT_THROW(ImportRowsFromFile(table, VELDRA_TEST_DATA_DIR "/no_such_file.txt"), EInOutError);
+  EXPECT_THROW(ImportRowsFromFile(table, VELDRA_TEST_DATA_DIR "/no_such_file.txt"), EFileError);
   EXPECT_EQ(table.RowCount(), 3);
 }
 

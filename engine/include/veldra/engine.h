@@ -59,6 +59,8 @@ VELDRA_API int VELDRA_LastRunMessage(char* buf, int size);
 #include <string>
 #include <vector>
 
+#include "veldra/version.h"
+
 namespace veldra {
 
 enum class RunOutcome {
@@ -103,7 +105,7 @@ struct RunPaths {
   std::filesystem::path plot;    // plot-data file (".vd5p")
   std::filesystem::path notes;   // run-notes file (".vd5r")
   std::filesystem::path working_dir;  // empty: the process's current directory
-  std::string version = "2015.5.18";  // version text of the title page (12 characters)
+  std::string version = kVersionText;  // version text of the title page (12 characters)
   // Where the engine's console messages go (" READ SOIL DATA....", soil-model
   // warnings); nullptr: standard error. A front end passes its own stream to tie
   // them to the file or to silence them.

@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "app/data_file_loader.h"
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 #include "app/main_model.h"
 #include "app/main_window_rules.h"
 #include "app/plot_data_reader.h"
@@ -177,7 +177,7 @@ int WritePdf(const std::vector<fw::TGraphPlot*>& graphs, const Options& options)
   }
   try {
     app::ReplaceFileContents(options.pdf, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  } catch (const app::EFileError& e) {
+  } catch (const fw::EFileError& e) {
     std::cerr << "veldra-export: " << e.what() << "\n";
     return kExitFile;
   }
@@ -221,7 +221,7 @@ int main(int argc, char** argv) {
       std::cerr << "veldra-export: " << options.data.string() << ": " << message << "\n";
       return kExitFormat;
     }
-  } catch (const app::EFileError& e) {
+  } catch (const fw::EFileError& e) {
     std::cerr << "veldra-export: " << e.what() << "\n";
     return kExitFile;
   }
@@ -246,7 +246,7 @@ int main(int argc, char** argv) {
       if (app::GraphHoldsData(*graph)) exported.push_back(graph);
     try {
       app::WriteGraphWorkbook(exported, options.xlsx);
-    } catch (const app::EFileError& e) {
+    } catch (const fw::EFileError& e) {
       std::cerr << "veldra-export: " << e.what() << "\n";
       return kExitFile;
     }

@@ -30,13 +30,14 @@
 #include <vector>
 
 #include "framework/grid_table.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "gui/core/child_windows.h"
 #include "gui/main/main_window.h"
 #include "gui/main/register_rooms.h"
 #include "gui/tables/table_form.h"
 #include "gui/tables/table_windows.h"
 
+namespace app = veldra::app;
 namespace fw = veldra::framework;
 using veldra::gui::TMainForm;
 
@@ -86,7 +87,7 @@ int Grab(const QString& dir) {
   Settle();
   auto& model = window.Model();
 
-  fw::TGridTable& soil = model.Table(fw::kNewSoil);
+  fw::TGridTable& soil = model.Table(app::SoilLayers::kName);
   ShowTable(window, soil);
   fw::TGridTable* parameters = soil.Cell(2, soil.RowCount() > 1 ? 1 : 0).AsTable();
   if (parameters) parameters->ShowWindow();
@@ -105,7 +106,7 @@ int Grab(const QString& dir) {
   Settle();
   window.OpenFileName(Example("cantilever-sheet-pile-wall.vd5d"), 0);
   Settle();
-  fw::TGridTable& sets = model.Table(fw::kPYCurves2);
+  fw::TGridTable& sets = model.Table(app::PYCurveSets::kName);
   ShowTable(window, sets);
   fw::TGridTable* curve = sets.Cell(1, 0).AsTable();
   if (curve) curve->ShowWindow();
@@ -122,7 +123,7 @@ int Grab(const QString& dir) {
 
   window.CloseChildWindows();
   Settle();
-  for (const auto& [name, file] : {std::pair{fw::kDistLoad, "/distributed-loads.png"}, {fw::kSoilStrength, "/springs.png"}}) {
+  for (const auto& [name, file] : {std::pair{app::PressureDistribution::kName, "/distributed-loads.png"}, {app::Springs::kName, "/springs.png"}}) {
     fw::TGridTable& table = model.Table(name);
     ShowTable(window, table);
     if (QMdiSubWindow* sub = SubWindowOf(table)) {
@@ -140,8 +141,8 @@ int Grab(const QString& dir) {
   QDir().mkpath(dir + "/tables");
   std::vector<std::pair<std::string, fw::TGridTable*>> all;
   for (const auto& [name, table] : model.Tables().All())
-    if (name.rfind("Tbl", 0) != 0 && name != fw::kPYCurve2 && name != fw::kRows2) all.emplace_back(name, table);
-  all.emplace_back(fw::kRows2, model.Table(fw::kMEICurves2).Cell(2, 0).AsTable());
+    if (name.rfind("Tbl", 0) != 0 && name != app::PYCurvePoints::kName && name != app::MomentEIPoints::kName) all.emplace_back(name, table);
+  all.emplace_back(app::MomentEIPoints::kName, model.Table(app::MomentEICurveSets::kName).Cell(2, 0).AsTable());
   for (const auto& [name, table] : all) {
     ShowTable(window, *table);
     if (QMdiSubWindow* sub = SubWindowOf(*table)) {
@@ -162,13 +163,13 @@ void Fill(veldra::app::TMainModel& model) {
     const int rows = table->MaxRows() > 0 ? table->MaxRows() : 100;
     table->SetRowCount(rows);
   }
-  for (const char* name : {fw::kNewSoil, fw::kLongSoil}) {
+  for (const char* name : {app::SoilLayers::kName, app::SoilLayers::kLongTermName}) {
     fw::TGridTable& soil = model.Table(name);
     for (int r = 0; r < soil.RowCount(); ++r) soil.Cell(0, r).SetInteger(r % 7 + 1);
   }
-  for (const char* name : {fw::kPYCurves2, fw::kMEICurves2}) {
+  for (const char* name : {app::PYCurveSets::kName, app::MomentEICurveSets::kName}) {
     fw::TGridTable& sets = model.Table(name);
-    const int curve_column = name == std::string(fw::kPYCurves2) ? 1 : 2;
+    const int curve_column = name == std::string(app::PYCurveSets::kName) ? 1 : 2;
     for (int r = 0; r < sets.RowCount(); ++r) {
       fw::TGridTable* curve = sets.Cell(curve_column, r).AsTable();
       curve->SetRowCount(curve->MaxRows());
@@ -209,10 +210,10 @@ int Time(int repeat) {
 
   std::vector<std::pair<std::string, fw::TGridTable*>> tables;
   for (const auto& [name, table] : model.Tables().All())
-    if (name.rfind("Tbl", 0) != 0 && name != fw::kPYCurve2 && name != fw::kRows2) tables.emplace_back(name, table);
-  tables.emplace_back("PYCurve2 (curve of a set)", model.Table(fw::kPYCurves2).Cell(1, 0).AsTable());
-  tables.emplace_back("Rows2 (curve of a set)", model.Table(fw::kMEICurves2).Cell(2, 0).AsTable());
-  tables.emplace_back("TblSilt1 (layer parameters)", model.Table(fw::kNewSoil).Cell(2, 4).AsTable());
+    if (name.rfind("Tbl", 0) != 0 && name != app::PYCurvePoints::kName && name != app::MomentEIPoints::kName) tables.emplace_back(name, table);
+  tables.emplace_back("PYCurve2 (curve of a set)", model.Table(app::PYCurveSets::kName).Cell(1, 0).AsTable());
+  tables.emplace_back("Rows2 (curve of a set)", model.Table(app::MomentEICurveSets::kName).Cell(2, 0).AsTable());
+  tables.emplace_back("TblSilt1 (layer parameters)", model.Table(app::SoilLayers::kName).Cell(2, 4).AsTable());
 
   std::vector<Timing> timings;
   for (const auto& [name, table] : tables) {

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <regex>
 
-#include "app/file_errors.h"
+#include "framework/file_errors.h"
 #include "app/workbook/workbook_layout.h"
 #include "framework/exceptions.h"
 #include "framework/main_graphs.h"
@@ -166,7 +166,7 @@ TEST(GraphWorkbook, AFileThatCannotBeWrittenIsNamedAndNothingHalfWrittenStays) {
   try {
     WriteGraphWorkbook({&graphs.pltMom}, nowhere);
     ADD_FAILURE() << "no error";
-  } catch (const EFileError& e) {
+  } catch (const framework::EFileError& e) {
     EXPECT_NE(std::string(e.what()).find(nowhere.string()), std::string::npos) << e.what();
   }
 
@@ -183,7 +183,7 @@ TEST(GraphWorkbook, AFileThatCannotBeWrittenIsNamedAndNothingHalfWrittenStays) {
     int status = 3;
     try {
       WriteGraphWorkbook({&graphs.pltMom}, target);
-    } catch (const EFileError& e) {
+    } catch (const framework::EFileError& e) {
       status = std::string(e.what()).find("\"" + target.string() + "\"") != std::string::npos ? 0 : 1;
     } catch (...) {
       status = 2;

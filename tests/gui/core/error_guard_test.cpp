@@ -3,8 +3,8 @@
 #include <QtTest>
 #include <stdexcept>
 
-#include "app/file_errors.h"
 #include "framework/exceptions.h"
+#include "framework/file_errors.h"
 #include "gui/core/error_guard.h"
 #include "tests/gui/gui_test_support.h"
 
@@ -28,8 +28,10 @@ class ErrorGuardTest : public QObject {
     QTest::newRow("limit") << std::make_exception_ptr(fw::EMaxError("Entry must be less than or equal to 300"))
                            << ErrorKind::kEntry << "Entry must be less than or equal to 300";
     QTest::newRow("file") << std::make_exception_ptr(
-                                 veldra::app::EFileError("Cannot write file \"/w/a.vd5d\": No space left on device"))
+                                 fw::EFileError("write", "/w/a.vd5d", "No space left on device"))
                           << ErrorKind::kFile << "Save failed: Cannot write file \"/w/a.vd5d\": No space left on device";
+    QTest::newRow("malformed file") << std::make_exception_ptr(fw::EInOutError(12, 3, "An integer was expected."))
+                                    << ErrorKind::kFile << "Save failed: Error on Line 12 Item 3\nAn integer was expected.";
     QTest::newRow("arithmetic") << std::make_exception_ptr(fw::EZeroDivide()) << ErrorKind::kOther
                                 << "Save failed: Floating point division by zero";
     QTest::newRow("other") << std::make_exception_ptr(std::logic_error("vector::at")) << ErrorKind::kOther

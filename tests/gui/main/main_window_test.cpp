@@ -23,7 +23,7 @@
 #include <locale>
 
 #include "app/file_commands.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "gui/core/error_guard.h"
 #include "gui/dialogs/title_dialog.h"
 #include "gui/dialogs/wall_configuration_dialog.h"
@@ -41,6 +41,7 @@ using veldra::gui::TWallConfigurationDialog;
 using veldra::gui::TWallPropertiesDialog;
 using veldra::gui::test::IsolatedSettings;
 using veldra::gui::test::MessageBoxAnswers;
+namespace app = veldra::app;
 namespace fw = veldra::framework;
 
 namespace {
@@ -313,18 +314,24 @@ class MainWindowTest : public QObject {
     QVERIFY(!text.contains(','));
   }
 
+  // A file whose records the problem cannot keep: the warning follows "has been
+  // read", and the first Save over the file asks first.
   void a_file_with_data_the_program_cannot_keep_asks_before_the_first_save() {
-    const QString file = CopyInto(*dir_, "examples/cantilever-sheet-pile-wall.vd5d");
+    const QString file = CopyInto(*dir_, "examples/command-line/anchored-wall-trapezoidal-envelope.vd5d");
     const QByteArray before = ReadAll(file);
     window_->OpenFileName(file, 0);
-    boxes_->Take();
-    window_->WarnUnkeptContent("a record of a later version");
-    QCOMPARE(boxes_->Take(), QStringList{QStringLiteral("Data file: Cantilever-sheet-pile-wall.vd5d\nholds data that "
-                                                        "VELDRA 2015 cannot keep:\na record of a later version")});
+    const QStringList shown = boxes_->Take();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0], QStringLiteral("Data file: Anchored-wall-trapezoidal-envelope.vd5d, has been read by VELDRA 2015"));
+    QVERIFY2(shown[1].startsWith(QStringLiteral("Data file: Anchored-wall-trapezoidal-envelope.vd5d\nholds data that "
+                                                "VELDRA 2015 cannot keep:\nLine 2: earth-pressure code 3")),
+             qPrintable(shown[1]));
     window_->Model().Problem().Title = "CHANGED";
     boxes_->Queue(QMessageBox::No);
     window_->Action(Command::kFileSave)->trigger();
-    QCOMPARE(boxes_->Take().size(), 1);
+    const QStringList asked = boxes_->Take();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY2(asked[0].endsWith(QStringLiteral("Overwrite it?")), qPrintable(asked[0]));
     QCOMPARE(ReadAll(file), before);
     boxes_->Queue(QMessageBox::Yes);
     window_->Action(Command::kFileSave)->trigger();
@@ -332,6 +339,14 @@ class MainWindowTest : public QObject {
     QVERIFY(ReadAll(file).startsWith("CHANGED\n"));
     window_->Action(Command::kFileSave)->trigger();  // asked once only
     QVERIFY(boxes_->Take().isEmpty());
+  }
+
+  // A file the problem keeps whole opens with "has been read" alone.
+  void a_file_the_program_keeps_opens_without_a_warning() {
+    const QString file = CopyInto(*dir_, "examples/short-and-long-term-clay-wall.vd5d");
+    window_->OpenFileName(file, 0);
+    QCOMPARE(boxes_->Take(), QStringList{QStringLiteral(
+                                 "Data file: Short-and-long-term-clay-wall.vd5d, has been read by VELDRA 2015")});
   }
 
   // --- Confirm-discard ----------------------------------------------------------------
@@ -663,7 +678,7 @@ class MainWindowTest : public QObject {
   void clearing_the_concentrated_loads_box_empties_the_table_at_once() {
     veldra::app::TProgramData& problem = window_->Model().Problem();
     problem.SetApplyOption(veldra::app::ApplyOption::kConcentratedLoads, true);
-    fw::TGridTable& loads = problem.Table(fw::kBoundCond);
+    fw::TGridTable& loads = problem.Table(app::ConcentratedLoads::kName);
     loads.SetRowCount(3);
     loads.Cell(3, 0).SetFloat(12.5);
     window_->UpdateActions();

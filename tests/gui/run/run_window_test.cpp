@@ -34,6 +34,7 @@ using veldra::gui::TMainForm;
 using veldra::gui::test::IsolatedSettings;
 using veldra::gui::test::MessageBoxAnswers;
 namespace fs = std::filesystem;
+namespace app = veldra::app;
 namespace fw = veldra::framework;
 
 namespace {
@@ -145,7 +146,7 @@ class RunWindowTest : public QObject {
     Problem().BackfillSlope = 45;  // steeper than any sand of the file
     Problem().SetEarthPressureOption(2);
     Problem().PressureGenerated = true;
-    fw::TGridTable& soil = Problem().Table(fw::kNewSoil);
+    fw::TGridTable& soil = Problem().Table(app::SoilLayers::kName);
     soil.Cell(0, 0).SetInteger(4);
     soil.Cell(2, 0).AsTable()->Cell(1, 0).SetFloat(35);
     soil.Cell(1, 0).SetFloat(100);

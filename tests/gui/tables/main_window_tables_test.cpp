@@ -12,7 +12,7 @@
 #include "app/main_window_rules.h"
 #include "gui/core/child_windows.h"
 #include "gui/main/main_window.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "gui/tables/cell_delegates.h"
 #include "gui/tables/grid_table_model.h"
 #include "gui/tables/register.h"
@@ -25,6 +25,7 @@ using veldra::app::Command;
 using veldra::gui::TMainForm;
 using veldra::gui::tables::FormOf;
 using veldra::gui::tables::TTableForm;
+namespace app = veldra::app;
 namespace fw = veldra::framework;
 
 Q_DECLARE_METATYPE(Command)
@@ -137,7 +138,7 @@ class MainWindowTablesTest : public QObject {
     window.Start(QString());
     int opened = 0;
     for (const auto& [name, table] : window.Model().Tables().All()) {
-      if (name.rfind("Tbl", 0) == 0 || name == fw::kPYCurve2 || name == fw::kRows2) continue;  // templates
+      if (name.rfind("Tbl", 0) == 0 || name == app::PYCurvePoints::kName || name == app::MomentEIPoints::kName) continue;  // templates
       veldra::gui::RegisteredChildWindows().showTable(window, *table);
       QApplication::processEvents();
       ++opened;
@@ -170,7 +171,7 @@ class MainWindowTablesTest : public QObject {
     window.UpdateActions();
     window.Action(Command::kSoilLayers)->trigger();
     QApplication::processEvents();
-    fw::TGridTable& soil = window.Model().Table(fw::kNewSoil);
+    fw::TGridTable& soil = window.Model().Table(app::SoilLayers::kName);
     TTableForm* form = FormOf(soil);
     QVERIFY(form);
     const QModelIndex depth = form->Model()->index(0, 1);
@@ -197,7 +198,7 @@ class MainWindowTablesTest : public QObject {
     window.resize(1000, 800);
     window.show();
     window.Start(QString());
-    fw::TGridTable& loads = window.Model().Table(fw::kDistLoad);
+    fw::TGridTable& loads = window.Model().Table(app::PressureDistribution::kName);
     loads.SetRowCount(25);
     window.Model().Problem().EarthPressureOption = 1;
     window.UpdateActions();

@@ -23,7 +23,7 @@
 #include "framework/float_column.h"
 #include "framework/grid_table_chart.h"
 #include "framework/int_column.h"
-#include "framework/table_definitions.h"
+#include "app/main_tables.h"
 #include "framework/units.h"
 #include "gui/tables/cell_delegates.h"
 #include "gui/tables/grid_table_model.h"
@@ -33,6 +33,7 @@
 #include "gui/tables/table_windows.h"
 #include "tests/gui/gui_test_support.h"
 
+namespace app = veldra::app;
 namespace fw = veldra::framework;
 using veldra::gui::tables::FormOf;
 using veldra::gui::tables::TTableChartForm;
@@ -58,7 +59,7 @@ class TableWindowsTest : public QObject {
  private slots:
   void init() {
     veldra::gui::tables::InstallTableWindows();
-    tables_ = std::make_unique<fw::MainTables>();
+    tables_ = std::make_unique<app::MainTables>();
     answers_ = std::make_unique<MessageBoxAnswers>();
   }
 
@@ -73,7 +74,7 @@ class TableWindowsTest : public QObject {
   // --- Opening, rows and their buttons ---------------------------------------------
 
   void LongTableShowsTenRowsAndAScrollBar() {
-    fw::TGridTable& loads = Table(fw::kDistLoad);
+    fw::TGridTable& loads = Table(app::PressureDistribution::kName);
     loads.SetRowCount(25);
     TTableForm* form = Open(loads);
     QCOMPARE(form->View().shown_rows, 10);
@@ -84,7 +85,7 @@ class TableWindowsTest : public QObject {
   }
 
   void AddRowGrowsTheWindowByOneRow() {
-    fw::TGridTable& loads = Table(fw::kDistLoad);
+    fw::TGridTable& loads = Table(app::PressureDistribution::kName);
     loads.SetRowCount(3);
     TTableForm* form = Open(loads);
     QCOMPARE(form->View().shown_rows, 3);
@@ -106,31 +107,31 @@ class TableWindowsTest : public QObject {
 
   void RowButtonsFollowTheRowLimits() {
     // p-y modification factors: 2 to 30 rows.
-    TTableForm* factors = Open(Table(fw::kPYMod));
+    TTableForm* factors = Open(Table(app::PYModification::kName));
     QVERIFY(factors->DeleteButton()->isVisible());
     QVERIFY(!factors->DeleteButton()->isEnabled());
     factors->AddButton()->click();
     QVERIFY(factors->DeleteButton()->isEnabled());
     factors->Grid()->setCurrentIndex(factors->Model()->index(2, 0));
     factors->DeleteButton()->click();
-    QCOMPARE(Table(fw::kPYMod).RowCount(), 2);
+    QCOMPARE(Table(app::PYModification::kName).RowCount(), 2);
     QVERIFY(!factors->DeleteButton()->isEnabled());
 
     // Surcharges: at most 20 rows.
-    Table(fw::kSurchargeTable).SetRowCount(20);
-    TTableForm* surcharges = Open(Table(fw::kSurchargeTable));
+    Table(app::Surcharges::kName).SetRowCount(20);
+    TTableForm* surcharges = Open(Table(app::Surcharges::kName));
     QVERIFY(!surcharges->AddButton()->isEnabled());
     QVERIFY(!surcharges->InsertButton()->isEnabled());
     QVERIFY(surcharges->DeleteButton()->isEnabled());
 
     // A layer's parameters: exactly 2 rows, no buttons at all.
-    TTableForm* clay = Open(*Table(fw::kNewSoil).Cell(2, 0).AsTable());
+    TTableForm* clay = Open(*Table(app::SoilLayers::kName).Cell(2, 0).AsTable());
     QVERIFY(!clay->AddButton()->isVisible());
     QVERIFY(!clay->DeleteButton()->isVisible());
   }
 
   void InsertAndDeleteActOnTheCurrentRow() {
-    fw::TGridTable& loads = Table(fw::kDistLoad);
+    fw::TGridTable& loads = Table(app::PressureDistribution::kName);
     loads.SetRowCount(3);
     for (int r = 0; r < 3; ++r) loads.Cell(0, r).SetFloat(r + 1);
     TTableForm* form = Open(loads);
@@ -155,7 +156,7 @@ class TableWindowsTest : public QObject {
   // --- Sub-tables --------------------------------------------------------------------
 
   void SoilTypeChangeReplacesTheLayersParameters() {
-    fw::TGridTable& soil = Table(fw::kNewSoil);
+    fw::TGridTable& soil = Table(app::SoilLayers::kName);
     soil.SetRowCount(3);
     fw::TGridTable* first = soil.Cell(2, 0).AsTable();
     fw::TGridTable* third = soil.Cell(2, 2).AsTable();
@@ -198,7 +199,7 @@ class TableWindowsTest : public QObject {
   }
 
   void ModalWindowsOpenTheirSubTablesModally() {
-    fw::TGridTable& soil = Table(fw::kNewSoil);
+    fw::TGridTable& soil = Table(app::SoilLayers::kName);
     QStringList seen;
     const auto close_active = [&seen] {
       auto* dialog = qobject_cast<veldra::gui::tables::TModalTableFrame*>(QApplication::activeModalWidget());
@@ -218,7 +219,7 @@ class TableWindowsTest : public QObject {
   }
 
   void EmbeddedWindowLivesInItsControl() {
-    fw::TGridTable& loads = Table(fw::kDistLoad);
+    fw::TGridTable& loads = Table(app::PressureDistribution::kName);
     QWidget holder;
     holder.resize(800, 600);
     holder.show();
@@ -244,15 +245,15 @@ class TableWindowsTest : public QObject {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("message");  // empty: accepted
     QTest::addColumn<QString>("shown");    // the cell afterwards
-    QTest::newRow("float expression") << fw::kDistLoad << 1 << "2*3" << "" << "6";
-    QTest::newRow("float letters") << fw::kDistLoad << 1 << "abc"
+    QTest::newRow("float expression") << app::PressureDistribution::kName << 1 << "2*3" << "" << "6";
+    QTest::newRow("float letters") << app::PressureDistribution::kName << 1 << "abc"
                                    << "Entry could not be evaluated:\ninvalid character(s) in expression" << "0";
-    QTest::newRow("division by zero") << fw::kDistLoad << 1 << "1/0"
+    QTest::newRow("division by zero") << app::PressureDistribution::kName << 1 << "1/0"
                                       << "Evaluating the entry failed: Floating point division by zero" << "0";
-    QTest::newRow("integer fraction") << fw::kPileSect << 0 << "12.5" << "Entry must be an integer." << "0";
-    QTest::newRow("integer below minimum") << fw::kPileSect << 0 << "-1" << "Entry must be between 0 and 2147483600."
+    QTest::newRow("integer fraction") << app::WallStiffness::kName << 0 << "12.5" << "Entry must be an integer." << "0";
+    QTest::newRow("integer below minimum") << app::WallStiffness::kName << 0 << "-1" << "Entry must be between 0 and 2147483600."
                                            << "0";
-    QTest::newRow("integer expression") << fw::kPileSect << 0 << "3*4" << "" << "12";
+    QTest::newRow("integer expression") << app::WallStiffness::kName << 0 << "3*4" << "" << "12";
   }
 
   void Entry() {
@@ -280,7 +281,7 @@ class TableWindowsTest : public QObject {
   }
 
   void RefusedEntryKeepsTheWindowOpen() {
-    fw::TGridTable& loads = Table(fw::kDistLoad);
+    fw::TGridTable& loads = Table(app::PressureDistribution::kName);
     TTableForm* form = Open(loads);
     Type(*form, form->Model()->index(1, 0), QStringLiteral("abc"));
     QVERIFY(!form->CanDeactivate());
@@ -296,7 +297,7 @@ class TableWindowsTest : public QObject {
   }
 
   void PassingThroughACellKeepsItsFullValue() {
-    fw::TGridTable& loads = Table(fw::kDistLoad);
+    fw::TGridTable& loads = Table(app::PressureDistribution::kName);
     loads.Cell(1, 0).SetFloat(1.0L / 3.0L);
     TTableForm* form = Open(loads);
     const QModelIndex cell = form->Model()->index(0, 1);
@@ -308,7 +309,7 @@ class TableWindowsTest : public QObject {
   }
 
   void EnterMovesDownThenToTheNextColumn() {
-    fw::TGridTable& loads = Table(fw::kDistLoad);  // two columns, two rows
+    fw::TGridTable& loads = Table(app::PressureDistribution::kName);  // two columns, two rows
     TTableForm* form = Open(loads);
     const auto enter_from = [&](int row, int column) {
       form->Grid()->setCurrentIndex(form->Model()->index(row, column));
@@ -321,14 +322,14 @@ class TableWindowsTest : public QObject {
     QCOMPARE(enter_from(1, 1), QPoint(0, 0));
     // Columns under controls are passed over: the soil layers' depth is the only
     // column that takes entries.
-    TTableForm* soil = Open(Table(fw::kNewSoil));
+    TTableForm* soil = Open(Table(app::SoilLayers::kName));
     soil->Grid()->setCurrentIndex(soil->Model()->index(0, 1));
     QTest::keyClick(soil->Grid(), Qt::Key_Return);
     QCOMPARE(soil->Grid()->currentIndex(), soil->Model()->index(0, 1));
   }
 
   void UnitSwitchRewritesCellsAndHeaders() {
-    fw::TGridTable& factors = Table(fw::kPYMod);
+    fw::TGridTable& factors = Table(app::PYModification::kName);
     factors.Cell(0, 0).SetFloat(10);
     TTableForm* form = Open(factors);
     QCOMPARE(Header(*form, 0), QStringLiteral("Depth (ft)"));
@@ -339,7 +340,7 @@ class TableWindowsTest : public QObject {
   }
 
   void DraggedBorderSnapsToWholeRows() {
-    fw::TGridTable& loads = Table(fw::kDistLoad);
+    fw::TGridTable& loads = Table(app::PressureDistribution::kName);
     loads.SetRowCount(25);
     TTableForm* form = Open(loads);
     const QSize opened = form->size();
@@ -496,7 +497,7 @@ class TableWindowsTest : public QObject {
 
   // The p-y curve of the first curve set, with `points`, opened from its button.
   TTableChartForm* OpenCurve(const QList<QPointF>& points) {
-    fw::TGridTable& sets = Table(fw::kPYCurves2);
+    fw::TGridTable& sets = Table(app::PYCurveSets::kName);
     fw::TGridTable& curve = *sets.Cell(1, 0).AsTable();
     curve.SetRowCount(static_cast<int>(points.size()));
     for (int r = 0; r < curve.RowCount(); ++r) {
@@ -540,7 +541,7 @@ class TableWindowsTest : public QObject {
     QTest::keyClicks(editor, text);
   }
 
-  std::unique_ptr<fw::MainTables> tables_;
+  std::unique_ptr<app::MainTables> tables_;
   std::unique_ptr<MessageBoxAnswers> answers_;
 };
 
