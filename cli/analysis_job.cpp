@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include <set>
 #include <sstream>
 #include <system_error>
+#include <thread>
 
 namespace veldra::cli {
 namespace {
@@ -68,6 +70,12 @@ ScratchDir::ScratchDir() {
   const fs::path base = temporary_directory();
   std::string pattern = (base / "veldra-calc.XXXXXX").string();
   std::lock_guard lock(g_scratch_mutex);
+  // The scratch directories of an abandoned program may already have been removed:
+  // one made now would outlive it.
+  if (abandoning()) {
+    error_ = "interrupted before the analysis began";
+    return;
+  }
   errno = 0;
   if (char* made = mkdtemp(pattern.data())) {
     path_ = made;
@@ -89,8 +97,19 @@ ScratchDir::~ScratchDir() {
 void remove_scratch_dirs() {
   std::lock_guard lock(g_scratch_mutex);
   for (const fs::path& dir : scratch_dirs()) {
+    // The analysis may still be writing into it: moved aside first, the directory
+    // takes no new file by its name, and what was being created as it moved is
+    // caught by a later pass.
     std::error_code ec;
-    fs::remove_all(dir, ec);
+    fs::path gone = dir;
+    gone += ".removing";
+    fs::rename(dir, gone, ec);
+    if (ec) gone = dir;
+    for (int pass = 0; pass < 100; ++pass) {
+      fs::remove_all(gone, ec);
+      if (!fs::exists(gone, ec)) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
   }
   scratch_dirs().clear();
 }
