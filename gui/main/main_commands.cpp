@@ -208,9 +208,11 @@ void TMainForm::ConnectWindowViewAndHelpCommands() {
     });
   }
 
-  Connect(C::kHelpContents, "Contents", [this] { OpenHelpDocument("VELDRA_2015.html"); });
-  Connect(C::kUsersManual, "User's Manual", [this] { OpenHelpDocument("VELDRA 2015 Users Manual.pdf"); });
-  Connect(C::kTechnicalManual, "Technical Manual", [this] { OpenHelpDocument("VELDRA 2015 Technical Manual.pdf"); });
+  // The manual is one set of HTML pages: its contents, its first chapter for the user,
+  // and the chapter on the method for the technical reader.
+  Connect(C::kHelpContents, "Contents", [this] { OpenHelpDocument("index.html"); });
+  Connect(C::kUsersManual, "User's Manual", [this] { OpenHelpDocument("getting-started.html"); });
+  Connect(C::kTechnicalManual, "Technical Manual", [this] { OpenHelpDocument("soil-and-pressure.html"); });
   Connect(C::kAbout, "About", [this] { ShowAboutBox(this); });
   Connect(C::kCheckUpdates, "Check for Updates", [this] {
     ShowInformation(this, std::string("VELDRA ") + app::kVersionText +

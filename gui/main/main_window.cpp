@@ -47,6 +47,9 @@ constexpr int kMaxWindowEntries = 50;
 constexpr const char* kEditorFailed = "An error occurred in running the Word Processor";
 // When no editor is chosen, the desktop's opener shows the file in the user's editor.
 constexpr const char* kDesktopOpener = "xdg-open";
+// The manual's pages, relative to the program's folder: the build tree stages them
+// where an installation puts them (share/doc/veldra/manual beside bin/).
+constexpr const char* kManualFolder = "../share/doc/veldra/manual";
 
 // The open and save dialogs of the platform.
 std::optional<FileChoice> RunFileDialog(QWidget* parent, const FileRequest& request) {
@@ -168,7 +171,14 @@ QMdiSubWindow* TMainForm::AddChild(QWidget* widget) {
   const QSize wanted = widget->size();
   QMdiSubWindow* sub = mdi_->addSubWindow(widget);
   sub->show();
-  if (sized) sub->resize(wanted + (sub->size() - widget->size()));
+  if (sized) {
+    // Over a maximized child the area maximizes the new one at once; its size must
+    // still be the one it comes back to when restored.
+    const bool maximized = sub->isMaximized();
+    if (maximized) sub->showNormal();
+    sub->resize(wanted + (sub->size() - widget->size()));
+    if (maximized) sub->showMaximized();
+  }
   mdi_->setActiveSubWindow(sub);
   UpdateActions();
   return sub;
@@ -483,15 +493,20 @@ void TMainForm::OpenInEditor(const std::string& file) {
   if (!QProcess::startDetached(editor, {ToQt(file)})) ShowInformation(this, kEditorFailed);
 }
 
+QString TMainForm::ManualFolder() const {
+  if (!manual_folder_.isEmpty()) return manual_folder_;
+  return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(kManualFolder)));
+}
+
 void TMainForm::OpenHelpDocument(const char* name) {
-  const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("doc/") + name);
+  const QString path = QDir(ManualFolder()).filePath(QLatin1String(name));
   if (!QFileInfo(path).isFile()) {
-    ShowWarning(this, "The document \"" + std::string(name) + "\" was not found in " +
-                          FromQt(QFileInfo(path).absolutePath()) + ".");
+    ShowWarning(this, "The document \"" + std::string(name) + "\" was not found in " + FromQt(ManualFolder()) + ".");
     return;
   }
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-    ShowWarning(this, "The document \"" + FromQt(path) + "\" could not be opened.");
+    ShowWarning(this, "The document \"" + FromQt(path) + "\" could not be opened: no program to show it was found." +
+                          "\rOpen it in a web browser.");
 }
 
 // --- Window menu -------------------------------------------------------------------------------

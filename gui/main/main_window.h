@@ -79,6 +79,9 @@ class TMainForm : public QMainWindow, public ChildHost {
   void SetEditorPath(std::string path) { editor_ = std::move(path); }
   QString StatusText() const;
   void SetFileChooser(FileChooser chooser) { choose_file_ = std::move(chooser); }
+  // The folder of the manual's HTML pages; empty: beside the program, as installed.
+  void SetManualFolder(QString folder) { manual_folder_ = std::move(folder); }
+  QString ManualFolder() const;
   QWidget* ActiveChildWidget() const;
 
   // --- ChildHost ----------------------------------------------------------------------
@@ -160,6 +163,7 @@ class TMainForm : public QMainWindow, public ChildHost {
   View3DControls* view3d_ = nullptr;
   std::string unkept_content_;  // what the opened file holds that a Save would lose
   FileChooser choose_file_;
+  QString manual_folder_;
 
   QMdiArea* mdi_ = nullptr;
   QLabel* status_ = nullptr;

@@ -3,6 +3,7 @@
 // model and files checked afterwards.
 #include <QAction>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QPushButton>
 #include <QDir>
 #include <QFile>
@@ -63,6 +64,15 @@ QByteArray ReadAll(const QString& path) {
   if (!file.open(QIODevice::ReadOnly)) return {};
   return file.readAll();
 }
+
+// Stands in for the desktop's opener: records the URLs handed to it.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+
+ public:
+  Q_INVOKABLE void Open(const QUrl& url) { urls << url; }
+  QList<QUrl> urls;
+};
 
 }  // namespace
 
@@ -470,11 +480,33 @@ class MainWindowTest : public QObject {
   }
 
   void a_missing_manual_is_named() {
+    window_->SetManualFolder(dir_->filePath(QStringLiteral("no-manual")));
     window_->Action(Command::kUsersManual)->trigger();
     const QStringList texts = boxes_->Take();
     QCOMPARE(texts.size(), 1);
-    QVERIFY2(texts[0].startsWith(QLatin1String("The document \"VELDRA 2015 Users Manual.pdf\" was not found")),
+    QVERIFY2(texts[0].startsWith(QLatin1String("The document \"getting-started.html\" was not found in ") +
+                                 dir_->filePath(QStringLiteral("no-manual"))),
              qPrintable(texts[0]));
+  }
+
+  void the_help_menu_opens_the_manual_pages() {
+    const QString manual = dir_->filePath(QStringLiteral("manual"));
+    QDir().mkpath(manual);
+    for (const char* page : {"index.html", "getting-started.html", "soil-and-pressure.html"}) {
+      QFile file(QDir(manual).filePath(QLatin1String(page)));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    window_->SetManualFolder(manual);
+    UrlRecorder opened;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "Open");
+    window_->Action(Command::kHelpContents)->trigger();
+    window_->Action(Command::kUsersManual)->trigger();
+    window_->Action(Command::kTechnicalManual)->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(boxes_->Take(), QStringList());
+    QCOMPARE(opened.urls, (QList<QUrl>{QUrl::fromLocalFile(QDir(manual).filePath(QStringLiteral("index.html"))),
+                                      QUrl::fromLocalFile(QDir(manual).filePath(QStringLiteral("getting-started.html"))),
+                                      QUrl::fromLocalFile(QDir(manual).filePath(QStringLiteral("soil-and-pressure.html")))}));
   }
 
   // --- Dialogs ----------------------------------------------------------------------------
@@ -574,6 +606,22 @@ class MainWindowTest : public QObject {
     window_->Action(Command::kWallProperties)->trigger();
     QWidget* dialog = window_->ActiveChildWidget();
     QCOMPARE(dialog->size(), dialog->sizeHint());
+  }
+
+  void a_child_window_opened_over_a_maximized_one_keeps_its_size_for_later() {
+    // Graph windows open maximized; a window added while one is maximized is
+    // maximized too, and must come back at the size it chose when restored.
+    window_->resize(1200, 900);
+    window_->show();
+    auto* first = new QWidget;
+    first->resize(640, 480);
+    window_->AddChild(first)->showMaximized();
+    auto* second = new QWidget;
+    second->resize(560, 640);
+    QMdiSubWindow* sub = window_->AddChild(second);
+    QVERIFY(sub->isMaximized());
+    sub->showNormal();
+    QCOMPARE(second->size(), QSize(560, 640));
   }
 
   void new_and_open_close_every_dialog() {
