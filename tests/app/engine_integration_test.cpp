@@ -13,21 +13,13 @@
 #include "app/problem_files.h"
 #include "app/staged_construction.h"
 #include "tests/app/app_test_support.h"
+#include "tests/app/engine_run.h"
 #include "veldra/engine.h"
 
 namespace veldra::app::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-RunStatus Analyse(const fs::path& data) {
-  RunPaths paths;
-  paths.data = data;
-  paths.report = fs::path(data).replace_extension(".vd5o");
-  paths.plot = fs::path(data).replace_extension(".vd5p");
-  paths.notes = fs::path(data).replace_extension(".vd5r");
-  return run_analysis(paths);
-}
 
 void ExpectSameResults(const RunStatus& expected, const RunStatus& actual) {
   ASSERT_EQ(actual.outcome, expected.outcome) << actual.message;
@@ -74,14 +66,14 @@ TEST(EngineIntegration, EveryExampleOpenedAndSavedAnalysesAsBefore) {
     SCOPED_TRACE(example.filename().string());
     TempDir dir;
     fs::copy_file(example, dir / "original.vd5d");
-    const RunStatus original = Analyse(dir / "original.vd5d");
+    const RunStatus original = AnalyseBeside(dir / "original.vd5d");
     ASSERT_EQ(original.outcome, RunOutcome::Finished) << original.message;
 
     const OpenResult opened = OpenAndSave(example, dir);
     ASSERT_TRUE(opened.load.complete) << opened.load.message;
     EXPECT_TRUE(opened.stage_issues.empty());
     EXPECT_TRUE(opened.Unrepresented().empty()) << UnrepresentedWarning(opened.Unrepresented());
-    ExpectSameResults(original, Analyse(dir / "saved.vd5d"));
+    ExpectSameResults(original, AnalyseBeside(dir / "saved.vd5d"));
   }
 }
 
@@ -94,7 +86,7 @@ TEST(EngineIntegration, TheCommandLineExamplesAreAnalysedAndMarkedAsNotKept) {
     SCOPED_TRACE(example.filename().string());
     TempDir dir;
     fs::copy_file(example, dir / "original.vd5d");
-    const RunStatus original = Analyse(dir / "original.vd5d");
+    const RunStatus original = AnalyseBeside(dir / "original.vd5d");
     EXPECT_EQ(original.outcome, RunOutcome::Finished) << original.message;
     TMainModel model;
     const OpenResult opened = OpenProblem(model, dir / "original.vd5d", kFormatCurrent);
@@ -111,7 +103,7 @@ TEST(EngineIntegration, AProblemUsingEveryOptionTheEngineAnalyses) {
   const RunStatus before = [&] {
     p.FileName = (dir / "before.vd5d").string();
     WriteDataFile(p);
-    return Analyse(dir / "before.vd5d");
+    return AnalyseBeside(dir / "before.vd5d");
   }();
   ASSERT_EQ(before.outcome, RunOutcome::Finished) << before.message;
 
@@ -164,7 +156,7 @@ TEST(EngineIntegration, AProblemUsingEveryOptionTheEngineAnalyses) {
   p.FileName = (dir / "options.vd5d").string();
   WriteDataFile(p);
 
-  const RunStatus run = Analyse(dir / "options.vd5d");
+  const RunStatus run = AnalyseBeside(dir / "options.vd5d");
   ASSERT_EQ(run.outcome, RunOutcome::Finished) << run.message;
   ASSERT_EQ(run.problems.size(), 2u);
   for (const ProblemSummary& problem : run.problems) EXPECT_TRUE(problem.solved);

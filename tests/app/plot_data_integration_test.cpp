@@ -16,6 +16,7 @@
 #include "framework/main_graphs.h"
 #include "framework/units.h"
 #include "tests/app/app_test_support.h"
+#include "tests/app/engine_run.h"
 #include "veldra/engine.h"
 
 namespace veldra::app::test {
@@ -190,15 +191,6 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
-RunStatus Analyse(const fs::path& data) {
-  RunPaths paths;
-  paths.data = data;
-  paths.report = fs::path(data).replace_extension(".vd5o");
-  paths.plot = fs::path(data).replace_extension(".vd5p");
-  paths.notes = fs::path(data).replace_extension(".vd5r");
-  return run_analysis(paths);
-}
-
 // Every point of every curve list of every graph.
 std::vector<std::vector<fw::TFloatPoint>> AllPoints(fw::TMainGraphs& graphs) {
   std::vector<std::vector<fw::TFloatPoint>> points;
@@ -231,13 +223,13 @@ TEST(PlotDataAfterAnInputError, TheProblemsBeforeItAreShownAndNothingOfIt) {
   TempDir dir;
   // The reference: the first problem alone.
   write_file(dir / "alone.vd5d", short_term + "0\n");
-  ASSERT_EQ(Analyse(dir / "alone.vd5d").outcome, RunOutcome::Finished);
+  ASSERT_EQ(AnalyseBeside(dir / "alone.vd5d").outcome, RunOutcome::Finished);
   fw::TMainGraphs alone;
   const PlotDataContext context{{}, 11, 5, true};
   ASSERT_TRUE(ReadPlotData(alone, dir / "alone.vd5p", true, context).complete);
   // The whole pair shows both problems.
   write_file(dir / "pair.vd5d", short_term + "9\n" + long_term + "0\n");
-  ASSERT_EQ(Analyse(dir / "pair.vd5d").outcome, RunOutcome::Finished);
+  ASSERT_EQ(AnalyseBeside(dir / "pair.vd5d").outcome, RunOutcome::Finished);
   fw::TMainGraphs pair;
   const PlotDataResult both = ReadPlotData(pair, dir / "pair.vd5p", true, context);
   ASSERT_TRUE(both.complete) << both.cause;
@@ -255,7 +247,7 @@ TEST(PlotDataAfterAnInputError, TheProblemsBeforeItAreShownAndNothingOfIt) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.where);
     write_file(dir / "stopped.vd5d", short_term + "9\n" + c.text);
-    const RunStatus run = Analyse(dir / "stopped.vd5d");
+    const RunStatus run = AnalyseBeside(dir / "stopped.vd5d");
     ASSERT_EQ(run.outcome, RunOutcome::InputError);
     fw::TMainGraphs graphs;
     const PlotDataResult read = ReadPlotData(graphs, dir / "stopped.vd5p", true, context);
