@@ -30,6 +30,22 @@ namespace fw = veldra::framework;
 
 Q_DECLARE_METATYPE(Command)
 
+namespace {
+
+// A main window shown and started on a new problem, its settings and message boxes
+// kept apart from the user's.
+struct StartedWindow {
+  veldra::gui::test::IsolatedSettings settings;
+  veldra::gui::test::MessageBoxAnswers answers;
+  TMainForm window;
+  StartedWindow() {
+    window.show();
+    window.Start(QString());
+  }
+};
+
+}  // namespace
+
 class MainWindowTablesTest : public QObject {
   Q_OBJECT
 
@@ -57,11 +73,9 @@ class MainWindowTablesTest : public QObject {
     QFETCH(Command, command);
     QFETCH(bool, long_term);
     QFETCH(QString, caption);
-    veldra::gui::test::IsolatedSettings settings;
-    veldra::gui::test::MessageBoxAnswers answers;
-    TMainForm window;
-    window.show();
-    window.Start(QString());
+    StartedWindow started;
+    TMainForm& window = started.window;
+    auto& answers = started.answers;
     auto& problem = window.Model().Problem();
     // Every option that gates a table on.
     problem.EarthPressureOption = 1;
@@ -104,11 +118,9 @@ class MainWindowTablesTest : public QObject {
     QFETCH(Command, command);
     QFETCH(QString, button_text);
     QFETCH(QString, caption);
-    veldra::gui::test::IsolatedSettings settings;
-    veldra::gui::test::MessageBoxAnswers answers;
-    TMainForm window;
-    window.show();
-    window.Start(QString());
+    StartedWindow started;
+    TMainForm& window = started.window;
+    auto& answers = started.answers;
     auto& problem = window.Model().Problem();
     problem.ApplySurcharge = problem.ApplyConcentratedLoads = problem.ApplySprings = problem.ApplyTiebacks = true;
     window.UpdateActions();
@@ -131,11 +143,9 @@ class MainWindowTablesTest : public QObject {
   // The dialogs' buttons ask the seam for their tables (wall stiffness, surcharges,
   // concentrated loads, springs, tiebacks): every table of the problem opens there.
   void EveryTableOpensThroughTheSeam() {
-    veldra::gui::test::IsolatedSettings settings;
-    veldra::gui::test::MessageBoxAnswers answers;
-    TMainForm window;
-    window.show();
-    window.Start(QString());
+    StartedWindow started;
+    TMainForm& window = started.window;
+    auto& answers = started.answers;
     int opened = 0;
     for (const auto& [name, table] : window.Model().Tables().All()) {
       if (name.rfind("Tbl", 0) == 0 || name == app::PYCurvePoints::kName || name == app::MomentEIPoints::kName) continue;  // templates
@@ -162,11 +172,9 @@ class MainWindowTablesTest : public QObject {
   void CommandsCommitTheCellBeingTyped() {
     QFETCH(QString, entry);
     QFETCH(bool, runs);
-    veldra::gui::test::IsolatedSettings settings;
-    veldra::gui::test::MessageBoxAnswers answers;
-    TMainForm window;
-    window.show();
-    window.Start(QString());
+    StartedWindow started;
+    TMainForm& window = started.window;
+    auto& answers = started.answers;
     window.Model().Problem().ApplyPYModification = true;
     window.UpdateActions();
     window.Action(Command::kSoilLayers)->trigger();
